@@ -1,0 +1,32 @@
+#include "cards/Card.h"
+
+#include "cards/CardNames.h"
+
+QRect TCard::BoundsRect() const {
+  // Right and bottom are one past the card, as the hit test expects.
+  return QRect(Position, QSize(Width(), Height()));
+}
+
+bool TCard::ContainsPoint(QPoint p) const {
+  return p.x() >= Position.x() && p.x() < Position.x() + Width() && p.y() >= Position.y() &&
+         p.y() < Position.y() + Height();
+}
+
+bool TCard::Overlaps(const TCard& other) const {
+  const int aLeft = Position.x(), aTop = Position.y();
+  const int aRight = aLeft + Width(), aBottom = aTop + Height();
+  const int bLeft = other.Position.x(), bTop = other.Position.y();
+  const int bRight = bLeft + other.Width(), bBottom = bTop + other.Height();
+  // Touching edges count as overlapping.
+  return aRight >= bLeft && bRight >= aLeft && aBottom >= bTop && bBottom >= aTop;
+}
+
+QRect TCard::CenteredRect(const QImage& picture) const {
+  const int left = Position.x() - (picture.width() - Width()) / 2;
+  const int top = Position.y() - (picture.height() - Height()) / 2;
+  return QRect(left, top, picture.width(), picture.height());
+}
+
+QString TCard::LongName() const {
+  return ::LongName(Rank, Suit);
+}

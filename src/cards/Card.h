@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <memory>
+
+#include "cards/Raster.h"
+
+class TCanvas;
+
+// One card: its identity, its pictures, where it lies on the table picture,
+// how it stacks and how it is to be drawn. Pictures are implicitly shared
+// between cards; each card still holds its own set.
+class TCard {
+ public:
+  QImage FacePicture;
+  QImage BackPicture;
+  QImage MaskPicture;    // 1 bit: white (1) outside the rounded outline, black (0) the card
+  QImage GlowPicture;    // selection glow, centred on the card
+  QImage ShadowPicture;  // premultiplied alpha, the card plus 6 pixels on every side
+  QImage Underlay;       // the table under the card while it flips
+  QPoint Position;       // top-left corner on the table picture
+  int32_t ZOrder = 0;
+  int32_t Index = 0;
+  uint8_t Suit = 0;
+  uint8_t Rank = 0;
+  QString Name;
+  bool FaceUp = true;
+  bool DealFaceUp = false;
+  bool Visible = true;
+  bool Highlighted = false;
+  bool Moving = false;
+
+  int Width() const { return FacePicture.width(); }
+  int Height() const { return FacePicture.height(); }
+  QRect BoundsRect() const;
+  bool ContainsPoint(QPoint p) const;
+  bool Overlaps(const TCard& other) const;
+  QRect CenteredRect(const QImage& picture) const;
+  QString LongName() const;
+
+  // Painting on the table picture.
+  void Draw(TCanvas& canvas) const;
+  void SaveUnderlay(const TCanvas& canvas);
+  void RestoreUnderlay(TCanvas& canvas) const;
+  void DrawFlipFrame(TCanvas& canvas, double angle) const;
+
+  // The mask as row runs, shared by every card of one picture set.
+  void SetMaskRuns(std::shared_ptr<const Raster::TMaskRuns> runs) { FMaskRuns = std::move(runs); }
+
+ private:
+  std::shared_ptr<const Raster::TMaskRuns> FMaskRuns;
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <vector>
+
+// Pixel-exact copies and blends between 32-bit pictures, clipped to the
+// destination. The table picture and every card picture are 32 bits per
+// pixel; anything else is left untouched.
+namespace Raster {
+
+// The card pixels of a 1-bit mask (colour 0, black) as runs per row, so a
+// masked copy becomes a few row copies.
+class TMaskRuns {
+ public:
+  TMaskRuns() = default;
+  explicit TMaskRuns(const QImage& mask);
+
+  QSize Size() const { return FSize; }
+  struct TRun {
+    int Begin;
+    int End;  // one past the last card pixel
+  };
+  const TRun* RowBegin(int y) const { return FRuns.data() + FRowStart[static_cast<size_t>(y)]; }
+  const TRun* RowEnd(int y) const { return FRuns.data() + FRowStart[static_cast<size_t>(y) + 1]; }
+
+ private:
+  QSize FSize;
+  std::vector<int> FRowStart;
+  std::vector<TRun> FRuns;
+};
+
+// One channel of `dst` covered by premultiplied `src` with coverage `alpha`.
+inline uint8_t BlendChannel(int dst, int src, int alpha) {
+  return static_cast<uint8_t>(src + (dst * (255 - alpha) + 127) / 255);
+}
+
+void CopyOpaque(QImage& dst, QPoint at, const QImage& src);
+void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
+// Source-over with the source's own premultiplied alpha.
+void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src);
+// The whole source laid over at a constant opacity 0..255.
+void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha);
+void FillRect(QImage& dst, const QRect& rect, QRgb colour);
+// A one-pixel outline along the inside of `rect`.
+void FrameRect(QImage& dst, const QRect& rect, QRgb colour);
+// The source stretched into `target` with averaging, copied opaquely; nothing
+// for an empty target.
+void StretchOpaque(QImage& dst, const QRect& target, const QImage& src);
+
+}  // namespace Raster
