@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "cards/Deck.h"
+#include "game/GameHost.h"
+#include "game/GameTypes.h"
+
+// The one table of the game: the deck, the columns and home piles, the
+// counters, the undo ring and the game-start snapshot, the selection of the
+// mouse play and the layout, with every operation on them. It paints into
+// its own table picture and reaches the window only through its host.
+class TGameEngine {
+ public:
+  static constexpr int MinPileStep = 3;
+
+  explicit TGameEngine(TGameHost& host, TRandom& random = TRandom::Program());
+  ~TGameEngine();
+  TGameEngine(const TGameEngine&) = delete;
+  TGameEngine& operator=(const TGameEngine&) = delete;
+
+  // Start-up and snapshots.
+  void EngineStart();
+  void SaveItem(TUndoItem& item) const;
+  void RestoreItem(const TUndoItem& item);
+
+  // Dealing.
+  void NewGame();
+  void DealRow();
+  void DealOneCard(int c, int r, bool up);
+  void ReplayGame();
+  void GatherCards();
+
+  // Move rules.
+  bool IsRun(int c, int r) const;
+  bool IsFullSuit(int c) const;
+
+  // Mouse play.
+  void TableMouseDown(int buttons, int x, int y);
+  void TableMouseMove(int x, int y);
+  void TableMouseUp(int x, int y);
+  TTablePos HitTest(int x, int y) const;
+  void ClickAt(int x, int y);
+  void TableClick(int x, int y);
+  void PickSource();
+  void CollectRun(const TTablePos& p);
+
+  // Moves and undo.
+  void PlaceSelection();
+  int MoveRun(const TTablePos& source, const TTablePos& dest);
+  bool MoveSuitHome(const TTablePos& source, const TTablePos& dest);
+  void MoveCardHome(TCard& card, int cs, int slot, int i, int h);
+  void PushUndo();
+  void ResetUndo();
+  bool UndoMove();
+  void AnimateUndo();
+
+  // Auto-move.
+  void AutoMove(int c);
+  std::pair<int, int> RunStart(int c) const;
+  int FindSameSuitTarget(int c, const TCard& p) const;
+  int FindAnyTarget(int c, const TCard& p) const;
+
+  // Score and status.
+  int32_t GameScore() const;
+  void UpdateStatus();
+  void ShowPrompt(const QString& text);
+  void ShowError(const QString& text);
+  void FlashMessage(const QString& text, int halfMs, int totalMs, QRgb first, QRgb second);
+  void SetGameClock(bool on);
+
+  // Layout and drawing.
+  void ApplyCardSize(bool small);
+  void Relayout();
+  void Redraw(bool full);
+  void DrawPlaces();
+  void ResizeTable(QSize size);
+  QPoint SlotPoint(int c, int r) const;
+  QPoint HomePoint(int p) const;
+  int HomeAt(QPoint point) const;
+  int ColumnAt(int x) const;
+
+  // The table state, readable by the dialogs.
+  TDeck& Deck() { return *FDeck; }
+  const TDeck& Deck() const { return *FDeck; }
+  const QImage& TablePicture() const { return FTablePicture; }
+  RefreshProc Refresh() {
+    return [this](bool full) { Redraw(full); };
+  }
+
+  TTable Table;
+  int32_t CardCounter = 0;
+  int32_t DealCount = 0;
+  int32_t MoveCount = 0;
+  int32_t SuitStreak = 0;
+  uint8_t GameState = gsNoGame;
+  bool CardsDealt = false;
+  bool Busy = false;
+
+  std::vector<TUndoItem> UndoBuffer;
+  int UndoIndex = 0;
+  int UndoFloor = 0;
+  TUndoItem GameStart;
+
+  std::array<TTablePos, 2> Selection{};
+  int32_t SelectStage = 0;
+  TIndices DragCards;
+  bool Dragging = false;
+  int32_t DragMoves = 0;
+  bool MoveDone = false;
+  TCard* PressedCard = nullptr;
+  QPoint PressedPos;
+
+  bool SmallCards = false;
+  int ColumnGap = 9;
+  int FanStep = 30;
+  QPoint StockPoint{5, 5};
+  QPoint HomeOrigin{162, 5};
+  QPoint PileOrigin{5, 105};
+  QRect DealRect;
+  std::array<int, Columns> PileStep{};
+
+  QString GameFileName;
+
+ private:
+  class TBusyScope;
+  bool HomeMove(const TTablePos& source, const TTablePos& dest);
+  bool ColumnMove(const TTablePos& source, TTablePos dest);
+  bool SourceStillInPlace(const TTablePos& source) const;
+  void TurnUpSourceTop(int cs);
+  void FinishPlacement();
+  void WinSequence();
+  bool RefusePick(const TTablePos& source);
+  void AnimateUndoRowDeal(const TUndoItem& r);
+  void AnimateUndoSuitHome(const TUndoItem& r, int h, int cs);
+  void AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n);
+  int RandomJitter();
+  void ShowCardUnderCursor(int x, int y);
+
+  TGameHost& FHost;
+  TRandom& FRandom;
+  std::unique_ptr<TDeck> FDeck;
+  QImage FTablePicture;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QRgb>
+#include <QString>
+
+class TClock;
+
+// The status bar panels the engine writes to.
+enum TStatusPanel { CurCardDis, MoveCntDis, MessageDis, ErrorDis, ScoreDis };
+
+// Mouse buttons held during a press.
+enum TMouseButton { mbLeft = 1, mbRight = 2, mbMiddle = 4 };
+
+// Everything the engine needs from outside: the window that shows the table
+// picture, the event loop, the clock animations wait on, sound, the status
+// bar, the caption, the verbose error box, the game clock, the winner
+// celebration and the option check marks. The main window implements it;
+// tests and tools use a recording host that waits in zero time.
+class TGameHost {
+ public:
+  virtual ~TGameHost() = default;
+
+  // Shows the table picture as it now is.
+  virtual void ShowTable() = 0;
+  // Lets pending window events through once.
+  virtual void ProcessMessages() = 0;
+  virtual TClock& Clock() = 0;
+
+  virtual void PlaySound(int sound, bool loop) = 0;
+  virtual void StopSound() = 0;
+
+  virtual void SetPanelText(TStatusPanel panel, const QString& text) = 0;
+  virtual QRgb PanelColour(TStatusPanel panel) const = 0;
+  // Sets a panel's font colour and repaints the panel at once.
+  virtual void SetPanelColour(TStatusPanel panel, QRgb colour) = 0;
+  virtual void SetCaption(const QString& caption) = 0;
+  // The modal error box with OK and Help (help context 2).
+  virtual void ShowErrorBox(const QString& text) = 0;
+
+  // Resets the elapsed time to zero and starts it (true), or stops it (false).
+  virtual void SetGameClock(bool on) = 0;
+  // Runs the winner celebration; returns when it has finished.
+  virtual void ShowWinner() = 0;
+  virtual bool FireworksRunning() const = 0;
+
+  virtual bool AutoMoveMode() const = 0;
+  virtual bool VerboseMode() const = 0;
+  virtual void SetSmallCardsChecked(bool checked) = 0;
+  virtual int ScreenWidth() const = 0;
+};

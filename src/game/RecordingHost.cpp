@@ -1,0 +1,41 @@
+#include "game/RecordingHost.h"
+
+void TRecordingHost::ShowTable() {
+  ++TableShows;
+  if (OnShowTable)
+    OnShowTable();
+}
+
+void TRecordingHost::ProcessMessages() {
+  ++MessageRounds;
+  if (OnMessages)
+    OnMessages();
+}
+
+void TRecordingHost::SetPanelText(TStatusPanel panel, const QString& text) {
+  Panels[static_cast<size_t>(panel)] = text;
+}
+
+QRgb TRecordingHost::PanelColour(TStatusPanel panel) const {
+  return Colours[static_cast<size_t>(panel)];
+}
+
+void TRecordingHost::SetPanelColour(TStatusPanel panel, QRgb colour) {
+  Colours[static_cast<size_t>(panel)] = colour;
+  if (panel == ErrorDis)
+    ErrorColours.push_back(colour);
+}
+
+void TRecordingHost::SetGameClock(bool on) {
+  ClockRunning = on;
+  if (on)
+    ++ClockStarts;
+}
+
+std::vector<int> TRecordingHost::SoundsPlayed() const {
+  std::vector<int> played;
+  for (const TSoundEvent& event : Sounds)
+    if (event.Sound >= 0)
+      played.push_back(event.Sound);
+  return played;
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+#include <vector>
+
+#include "cards/Clock.h"
+#include "game/GameHost.h"
+
+// A host without a window: it records what the engine asks of it and waits
+// in zero time. Tests and the headless driver run the engine on it.
+class TRecordingHost : public TGameHost {
+ public:
+  struct TSoundEvent {
+    int Sound;  // -1 for a stop
+    bool Loop;
+  };
+
+  void ShowTable() override;
+  void ProcessMessages() override;
+  TClock& Clock() override { return FClock; }
+  void PlaySound(int sound, bool loop) override { Sounds.push_back({sound, loop}); }
+  void StopSound() override { Sounds.push_back({-1, false}); }
+  void SetPanelText(TStatusPanel panel, const QString& text) override;
+  QRgb PanelColour(TStatusPanel panel) const override;
+  void SetPanelColour(TStatusPanel panel, QRgb colour) override;
+  void SetCaption(const QString& caption) override { Caption = caption; }
+  void ShowErrorBox(const QString& text) override { ErrorBoxes << text; }
+  void SetGameClock(bool on) override;
+  void ShowWinner() override { ++Winners; }
+  bool FireworksRunning() const override { return Fireworks; }
+  bool AutoMoveMode() const override { return AutoMove; }
+  bool VerboseMode() const override { return Verbose; }
+  void SetSmallCardsChecked(bool checked) override { SmallCardsChecked = checked; }
+  int ScreenWidth() const override { return Screen; }
+
+  QString Panel(TStatusPanel panel) const { return Panels[static_cast<size_t>(panel)]; }
+  // Sound numbers played so far, in order, stops left out.
+  std::vector<int> SoundsPlayed() const;
+
+  // What was asked.
+  int TableShows = 0;
+  int MessageRounds = 0;
+  int Winners = 0;
+  std::vector<TSoundEvent> Sounds;
+  QStringList ErrorBoxes;
+  QString Caption;
+  std::vector<QRgb> ErrorColours;
+  bool ClockRunning = false;
+  int ClockStarts = 0;
+  bool SmallCardsChecked = false;
+
+  // What the engine reads.
+  bool Fireworks = false;
+  bool AutoMove = false;
+  bool Verbose = false;
+  int Screen = 1920;
+
+  // Runs inside each ProcessMessages call, standing in for events that
+  // arrive while the engine lets them through.
+  std::function<void()> OnMessages;
+  // Runs each time the table picture is shown, to watch animations frame by frame.
+  std::function<void()> OnShowTable;
+
+ private:
+  TManualClock FClock;
+  std::array<QString, 5> Panels;
+  std::array<QRgb, 5> Colours{};
+};

@@ -1,0 +1,121 @@
+// Where the stock, the home piles and the columns lie, how far each column
+// fans out, and painting the whole table.
+
+#include "cards/Canvas.h"
+#include "game/GameEngine.h"
+
+namespace {
+
+struct TLayoutValues {
+  int ColumnGap;
+  int FanStep;
+  QPoint HomeOrigin;
+  QPoint PileOrigin;
+};
+
+constexpr TLayoutValues LargeLayout{9, 30, {162, 5}, {5, 105}};
+constexpr TLayoutValues SmallLayout{7, 23, {130, 5}, {5, 80}};
+constexpr QPoint StockOrigin{5, 5};
+constexpr int BottomMargin = 10;
+
+}  // namespace
+
+void TGameEngine::ApplyCardSize(bool small) {
+  SmallCards = small;
+  FHost.SetSmallCardsChecked(small);
+  FDeck->SetLargeCards(!small);
+  const TLayoutValues& values = small ? SmallLayout : LargeLayout;
+  ColumnGap = values.ColumnGap;
+  FanStep = values.FanStep;
+  StockPoint = StockOrigin;
+  HomeOrigin = values.HomeOrigin;
+  PileOrigin = values.PileOrigin;
+  DealRect = QRect(StockPoint, FDeck->CardSize());
+  if (GameState == gsNoGame)
+    GatherCards();
+  Relayout();
+  Redraw(true);
+}
+
+void TGameEngine::Relayout() {
+  for (int p = 0; p < HomePiles; ++p) {
+    for (int s = 0; s < HomeSlots; ++s) {
+      TCard* card = Table.HomeSlot(p, s);
+      if (card == nullptr)
+        continue;
+      card->Visible = false;
+      card->Position = HomePoint(p);
+      card->Visible = true;
+      FDeck->Restack(*card);
+    }
+  }
+  const int avail = FTablePicture.height() - PileOrigin.y() - FDeck->CardHeight() - BottomMargin;
+  for (int c = 0; c < Columns; ++c) {
+    const int n = Table.LastRow(c) + 1;
+    const int step = avail >= n * FanStep ? FanStep : avail / n;
+    // A very low table would leave no room to fan the cards at all.
+    PileStep[static_cast<size_t>(c)] = std::max(step, MinPileStep);
+  }
+  for (int c = 0; c < Columns; ++c) {
+    const int count = Table.PileCount(c);
+    for (int r = 0; r < count; ++r)
+      Table.Slot(c, r)->Visible = false;
+    for (int r = 0; r < count; ++r) {
+      TCard* card = Table.Slot(c, r);
+      card->Position = SlotPoint(c, r);
+      card->Visible = true;
+      FDeck->Restack(*card);
+    }
+  }
+  const TShuffler& shuffler = FDeck->Shuffler();
+  for (int i = 0; i < shuffler.ShuffleIndex(); ++i)
+    FDeck->Card(shuffler.DeckArray()[static_cast<size_t>(i)]).FaceUp = false;
+}
+
+void TGameEngine::Redraw(bool full) {
+  if (full && !FTablePicture.isNull()) {
+    FTablePicture.fill(TCanvas::TableColour);
+    DrawPlaces();
+    TCanvas canvas(FTablePicture);
+    FDeck->DrawAll(canvas);
+  }
+  FHost.ShowTable();
+}
+
+void TGameEngine::DrawPlaces() {
+  TCanvas canvas(FTablePicture);
+  for (int p = 0; p < HomePiles; ++p) {
+    const QPoint at = HomePoint(p) - QPoint(1, 1);
+    FDeck->DrawSlot(canvas, at.x(), at.y());
+  }
+  for (int c = 0; c < Columns; ++c) {
+    const QPoint at = SlotPoint(c, 0) - QPoint(1, 1);
+    FDeck->DrawSlot(canvas, at.x(), at.y());
+  }
+}
+
+void TGameEngine::ResizeTable(QSize size) {
+  FTablePicture = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+  Relayout();
+  Redraw(true);
+}
+
+QPoint TGameEngine::SlotPoint(int c, int r) const {
+  return {PileOrigin.x() + c * (FDeck->CardWidth() + ColumnGap),
+          PileOrigin.y() + r * PileStep[static_cast<size_t>(c)]};
+}
+
+QPoint TGameEngine::HomePoint(int p) const {
+  return {HomeOrigin.x() + p * (FDeck->CardWidth() + ColumnGap), HomeOrigin.y()};
+}
+
+int TGameEngine::HomeAt(QPoint point) const {
+  for (int p = 0; p < HomePiles; ++p)
+    if (QRect(HomePoint(p), FDeck->CardSize()).contains(point))
+      return p;
+  return -1;
+}
+
+int TGameEngine::ColumnAt(int x) const {
+  return (x - PileOrigin.x()) / (FDeck->CardWidth() + ColumnGap);
+}

@@ -1,0 +1,118 @@
+// The undo ring: a snapshot before every step the player can take back, and
+// the reverse animation of the last step before its snapshot is restored.
+
+#include "cards/Canvas.h"
+#include "cards/SoundIds.h"
+#include "game/BusyScope.h"
+#include "game/GameEngine.h"
+
+namespace {
+
+int Previous(int index) {
+  return index == 0 ? UndoSize - 1 : index - 1;
+}
+
+}  // namespace
+
+void TGameEngine::PushUndo() {
+  SaveItem(UndoBuffer[static_cast<size_t>(UndoIndex)]);
+  UndoIndex = (UndoIndex + 1) % UndoSize;
+  if (UndoIndex == UndoFloor)
+    UndoFloor = (UndoFloor + 1) % UndoSize;  // the oldest snapshot is dropped
+}
+
+void TGameEngine::ResetUndo() {
+  UndoIndex = 0;
+  UndoFloor = 0;
+}
+
+bool TGameEngine::UndoMove() {
+  if (Busy || GameState == gsWon)
+    return false;
+  TBusyScope busy(*this);
+  AnimateUndo();
+  if (UndoIndex == UndoFloor)
+    return false;
+  UndoIndex = Previous(UndoIndex);
+  RestoreItem(UndoBuffer[static_cast<size_t>(UndoIndex)]);
+  return true;
+}
+
+void TGameEngine::AnimateUndo() {
+  if (UndoIndex == UndoFloor)
+    return;
+  const TUndoItem& r = UndoBuffer[static_cast<size_t>(Previous(UndoIndex))];
+  if (r.DeckState.ShuffleIndex != FDeck->Shuffler().ShuffleIndex()) {
+    AnimateUndoRowDeal(r);
+    return;
+  }
+  int home = -1;
+  for (int p = 0; p < HomePiles && home < 0; ++p)
+    if (r.Home[static_cast<size_t>(p)][0].Card != Table.HomeSlot(p, 0))
+      home = p;
+  int source = -1, dest = -1, n = 0;
+  for (int c = 0; c < Columns && (source < 0 || dest < 0); ++c) {
+    const int d = Table.PileCount(c) - r.PileCount(c);
+    if (d < 0)
+      source = c;
+    else if (d > 0)
+      dest = c;
+    if (d != 0)
+      n = std::abs(d);
+  }
+  if (home >= 0) {
+    if (source >= 0)
+      AnimateUndoSuitHome(r, home, source);
+  } else if (source >= 0 && dest >= 0) {
+    AnimateUndoColumnMove(r, source, dest, n);
+  }
+}
+
+void TGameEngine::AnimateUndoRowDeal(const TUndoItem& r) {
+  FHost.PlaySound(sndUndo, false);
+  const TDeckArray& order = r.DeckState.DeckArray;
+  const int end = std::min<int>(r.DeckState.ShuffleIndex, static_cast<int>(order.size()));
+  for (int i = std::max(FDeck->Shuffler().ShuffleIndex(), 0); i < end; ++i) {
+    const int index = order[static_cast<size_t>(i)];
+    if (index < 0 || index >= FDeck->CardCount())
+      continue;
+    FDeck->AnimateCards(FDeck->Card(index).Position, StockPoint, 10, 2, {index}, Refresh());
+  }
+}
+
+void TGameEngine::AnimateUndoSuitHome(const TUndoItem& r, int h, int cs) {
+  const int a = r.PileCount(cs);
+  if (a < HomeSlots)
+    return;
+  FHost.PlaySound(sndUndo, false);
+  TIndices suit;
+  const QPoint home = HomePoint(h);
+  for (int k = 0; k < HomeSlots; ++k) {
+    TCard* card = r.Pile[static_cast<size_t>(cs)][static_cast<size_t>(a - HomeSlots + k)].Card;
+    card->Position = home + QPoint(0, FDeck->CardHeight() + 10 * k);
+    suit.push_back(card->Index);
+  }
+  Redraw(true);
+  FDeck->AnimateCards(home, SlotPoint(cs, Table.PileCount(cs)), 10, 2, suit, Refresh());
+}
+
+void TGameEngine::AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n) {
+  const int a = Table.PileCount(cd);
+  if (n <= 0 || n > a)
+    return;
+  FHost.PlaySound(sndUndo, false);
+  TIndices group;
+  for (int k = a - n; k < a; ++k)
+    group.push_back(Table.Slot(cd, k)->Index);
+  const QPoint start = SlotPoint(cd, a - n);
+  const int count = Table.PileCount(cs);
+  if (count >= 2) {
+    TCard* top = Table.Slot(cs, count - 1);
+    const bool wasUp = r.Pile[static_cast<size_t>(cs)][static_cast<size_t>(count - 1)].FaceUp != 0;
+    if (top->FaceUp != wasUp) {
+      TCanvas canvas(FTablePicture);
+      FDeck->FlipCard(*top, canvas, 20, 5, Refresh());
+    }
+  }
+  FDeck->AnimateCards(start, SlotPoint(cs, count), 10, 2, group, Refresh());
+}

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <set>
+
+#include "cards/Card.h"
+#include "cards/CardNames.h"
+#include "game/GameEngine.h"
+#include "game/RecordingHost.h"
+#include "support/QtPrinters.h"
+
+// An engine on a recording host, on a 1024 x 768 table, started as the
+// program starts it, with a fixed seed for every shuffle.
+class EngineTest : public ::testing::Test {
+ protected:
+  EngineTest() : Engine(Host, Random) {
+    Random.SetSeedSource([] { return 20261208u; });
+    Engine.ResizeTable(QSize(1024, 768));
+    Engine.EngineStart();
+  }
+
+  // Lays out a table by hand. Each column is a list of short names such as
+  // "7H"; a leading "-" puts the card face down. `home` lists the suits
+  // ("S", "H", ...) already sent home. Every other card stays in the stock.
+  void Arrange(const std::vector<QString>& columns, const QStringList& home = {}) {
+    ClearTable(Engine.Table);
+    std::set<int> used;
+    for (int p = 0; p < home.size(); ++p) {
+      for (int rank = 0; rank < 13; ++rank) {
+        TCard& card = Take(QString::number(rank + 1) + home[p], used, rank);
+        card.FaceUp = true;
+        Engine.Table.HomeSlot(p, rank) = &card;
+      }
+    }
+    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
+      const QStringList names = columns[static_cast<size_t>(c)].split(' ', Qt::SkipEmptyParts);
+      for (int r = 0; r < names.size(); ++r) {
+        QString name = names[r];
+        const bool down = name.startsWith('-');
+        if (down)
+          name.remove(0, 1);
+        TCard& card = Take(name, used);
+        card.FaceUp = !down;
+        Engine.Table.Slot(c, r) = &card;
+      }
+    }
+    TDeckState state;
+    for (int i = 0; i < 104; ++i)
+      if (used.count(i) == 0)
+        state.DeckArray.push_back(i);
+    state.ShuffleIndex = static_cast<int32_t>(state.DeckArray.size());
+    for (int i : used)
+      state.DeckArray.push_back(i);
+    Engine.Deck().Shuffler().SetState(state);
+    for (int i = 0; i < state.ShuffleIndex; ++i)
+      Engine.Deck().Card(state.DeckArray[static_cast<size_t>(i)]).Position = Engine.StockPoint;
+    Engine.MoveCount = Engine.SuitStreak = Engine.DealCount = Engine.SelectStage = 0;
+    Engine.GameState = gsPlaying;
+    Engine.CardsDealt = true;
+    Engine.CardCounter = 104 - 13 * static_cast<int>(home.size());
+    Engine.Relayout();
+    Engine.Redraw(true);
+    Engine.ResetUndo();
+  }
+
+  TCard* At(int c, int r) const { return Engine.Table.Slot(c, r); }
+  QString NameAt(int c, int r) const { return At(c, r) ? At(c, r)->Name : QStringLiteral("--"); }
+  QStringList ColumnNames(int c) const {
+    QStringList names;
+    for (int r = 0; At(c, r) != nullptr; ++r)
+      names << (At(c, r)->FaceUp ? "" : "-") + At(c, r)->Name;
+    return names;
+  }
+  std::vector<QStringList> AllColumns() const {
+    std::vector<QStringList> columns;
+    for (int c = 0; c < Columns; ++c)
+      columns.push_back(ColumnNames(c));
+    return columns;
+  }
+  // The middle of slot r's visible strip in column c (the top card: its middle).
+  QPoint PointOn(int c, int r) const {
+    const QPoint slot = Engine.SlotPoint(c, r);
+    const bool top = r >= Engine.Table.LastRow(c);
+    const int dy =
+        top ? Engine.Deck().CardHeight() / 2 : Engine.PileStep[static_cast<size_t>(c)] / 2;
+    return slot + QPoint(Engine.Deck().CardWidth() / 2, dy);
+  }
+  QPoint HomeCentre(int p) const {
+    return Engine.HomePoint(p) +
+           QPoint(Engine.Deck().CardWidth() / 2, Engine.Deck().CardHeight() / 2);
+  }
+  QPoint StockCentre() const { return Engine.DealRect.center(); }
+  void Click(QPoint p, int buttons = mbLeft) {
+    Engine.TableMouseDown(buttons, p.x(), p.y());
+    Engine.TableMouseUp(p.x(), p.y());
+  }
+  // Two clicks: a pick and a destination.
+  void Move(QPoint from, QPoint to) {
+    Click(from);
+    Click(to);
+  }
+  void Drag(QPoint from, QPoint to, int moves = 15) {
+    Engine.TableMouseDown(mbLeft, from.x(), from.y());
+    for (int i = 1; i <= moves; ++i) {
+      const QPoint p = from + (to - from) * i / moves;
+      Engine.TableMouseMove(p.x(), p.y());
+    }
+    Engine.TableMouseUp(to.x(), to.y());
+  }
+  // Every card is in exactly one place: a home slot, a column slot or the stock.
+  void ExpectEveryCardOnce() const {
+    std::vector<int> seen(104, 0);
+    for (int p = 0; p < HomePiles; ++p)
+      for (int s = 0; s < HomeSlots; ++s)
+        if (Engine.Table.HomeSlot(p, s))
+          ++seen[static_cast<size_t>(Engine.Table.HomeSlot(p, s)->Index)];
+    for (int c = 0; c < Columns; ++c)
+      for (int r = 0; r < PileSlots; ++r)
+        if (At(c, r))
+          ++seen[static_cast<size_t>(At(c, r)->Index)];
+    const TShuffler& shuffler = Engine.Deck().Shuffler();
+    for (int i = 0; i < shuffler.ShuffleIndex(); ++i)
+      ++seen[static_cast<size_t>(shuffler.DeckArray()[static_cast<size_t>(i)])];
+    for (int i = 0; i < 104; ++i)
+      EXPECT_EQ(seen[static_cast<size_t>(i)], 1) << "card " << i;
+  }
+  QString Error() const { return Host.Panel(ErrorDis); }
+
+  TRecordingHost Host;
+  TRandom Random;
+  TGameEngine Engine;
+
+ private:
+  TCard& Take(const QString& name, std::set<int>& used, int rank = -1) {
+    const int suit = QStringLiteral("HDCS").indexOf(name.back());
+    if (rank < 0)
+      rank = QStringList{"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"}.indexOf(
+          name.chopped(1));
+    EXPECT_TRUE(suit >= 0 && rank >= 0) << name.toStdString();
+    for (int pack = 0; pack < 2; ++pack) {
+      const int index = pack * 52 + suit * 13 + rank;
+      if (used.insert(index).second)
+        return Engine.Deck().Card(index);
+    }
+    ADD_FAILURE() << "no third " << name.toStdString();
+    return Engine.Deck().Card(0);
+  }
+};

@@ -1,0 +1,63 @@
+#include "EngineFixture.h"
+
+namespace {
+
+using LayoutTest = EngineTest;
+
+TEST_F(LayoutTest, ColumnsKeepTheirFanWhileItFitsAndShrinkBeyond) {
+  Engine.ResizeTable(QSize(800, 472));
+  const int avail = 472 - 105 - 96 - 10;  // 261
+  Arrange({"5H", "", "-KS -QS -JS -10S -9S -8S -7S 6S", "-KS -QS -JS -10S -9S -8S -7S -6S 5S"});
+  EXPECT_EQ(Engine.PileStep[0], 30);
+  EXPECT_EQ(Engine.PileStep[1], 30);         // an empty column counts as one card
+  EXPECT_EQ(Engine.PileStep[2], 30);         // 8 x 30 fits in 261
+  EXPECT_EQ(Engine.PileStep[3], avail / 9);  // 9 x 30 does not
+}
+
+TEST_F(LayoutTest, ALowTableKeepsAUsableFanAndHitTestStaysDefined) {
+  Arrange({"-KS -QS -JS -10S -9S -8S -7S -6S 5S"});
+  Engine.ResizeTable(QSize(800, 150));
+  EXPECT_EQ(Engine.PileStep[0], TGameEngine::MinPileStep);
+  Engine.ResizeTable(QSize(0, 0));
+  const TTablePos p = Engine.HitTest(20, 110);
+  EXPECT_EQ(p.Column, -1);
+  Click(QPoint(20, 120));
+  Engine.ResizeTable(QSize(800, 600));
+  EXPECT_EQ(Engine.PileStep[0], 30);
+}
+
+TEST_F(LayoutTest, SmallCardsBeforeTheFirstDealMoveTheHeapAndMarkers) {
+  Engine.ApplyCardSize(true);
+  EXPECT_TRUE(Host.SmallCardsChecked);
+  EXPECT_EQ(Engine.Deck().CardSize(), QSize(54, 72));
+  EXPECT_EQ(Engine.DealRect, QRect(5, 5, 54, 72));
+  EXPECT_EQ(Engine.SlotPoint(1, 0), QPoint(5 + 61, 80));
+  EXPECT_EQ(Engine.HomePoint(1), QPoint(130 + 61, 5));
+  for (const auto& card : Engine.Deck().Cards)
+    EXPECT_LE((card->Position - QPoint(5, 5)).manhattanLength(), 6);
+  // The slot markers are painted one pixel up and left of each place.
+  const QImage& table = Engine.TablePicture();
+  EXPECT_EQ(table.pixel(Engine.SlotPoint(0, 0) + QPoint(26, -1)),
+            Engine.Deck().SlotPicture.pixel(27, 0));
+  Engine.ApplyCardSize(false);
+  EXPECT_EQ(Engine.PileOrigin, QPoint(5, 105));
+}
+
+TEST_F(LayoutTest, AResizeAfterAWinPutsTheCardsBackHome) {
+  Arrange({"KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS"}, {"H", "H", "D", "D", "C", "C", "S"});
+  Move(PointOn(0, 0), HomeCentre(7));
+  ASSERT_EQ(Engine.GameState, gsWon);
+  Engine.ResizeTable(QSize(1000, 700));
+  for (int p = 0; p < HomePiles; ++p)
+    for (int s = 0; s < HomeSlots; ++s)
+      EXPECT_EQ(Engine.Table.HomeSlot(p, s)->Position, Engine.HomePoint(p));
+  EXPECT_GT(Engine.Table.HomeSlot(3, 12)->ZOrder, Engine.Table.HomeSlot(3, 0)->ZOrder);
+}
+
+TEST_F(LayoutTest, ColumnAtDividesByThePitch) {
+  EXPECT_EQ(Engine.ColumnAt(5), 0);
+  EXPECT_EQ(Engine.ColumnAt(5 + 80), 1);
+  EXPECT_EQ(Engine.ColumnAt(5 + 79), 0);
+}
+
+}  // namespace
