@@ -2,9 +2,6 @@
 // piles, most in fanned columns, the rest on the stock.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
-
 #include "cards/Canvas.h"
 #include "cards/Deck.h"
 
@@ -69,13 +66,3 @@ BENCHMARK(FullRedraw)->Args({1280, 800})->Args({1920, 1080})->Unit(benchmark::kM
 BENCHMARK(DrawAllOnly)->Args({1280, 800})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

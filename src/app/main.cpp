@@ -1,12 +1,11 @@
 #include <QApplication>
 
-#include "app/TablePreview.h"
+#include "app/TableWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Sorvane-32"));
-  TablePreview window;
-  window.setWindowTitle(QStringLiteral("Sorvane-32"));
+  TableWindow window;
   window.resize(1024, 720);
   window.show();
   return app.exec();

@@ -312,16 +312,8 @@ void Ellipse(const Court& court, QPointF centre, qreal rx, qreal ry, const QColo
 
 void Line(const Court& court, std::initializer_list<QPointF> points, const QColor& colour,
           qreal width) {
-  QPainterPath path;
-  bool first = true;
-  for (const QPointF& point : points) {
-    if (first)
-      path.moveTo(point);
-    else
-      path.lineTo(point);
-    first = false;
-  }
-  court.painter.strokePath(path, QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  court.painter.strokePath(CardGlyphs::Polyline(points),
+                           QPen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
 QPainterPath Polygon(std::initializer_list<QPointF> points) {

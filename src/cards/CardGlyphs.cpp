@@ -87,19 +87,6 @@ QPainterPath Scaled(const QPainterPath& path, qreal grid) {
 // the baseline at 10; most are 6 units wide.
 constexpr qreal RankGrid = 10.0;
 
-QPainterPath Polyline(std::initializer_list<QPointF> points) {
-  QPainterPath path;
-  bool first = true;
-  for (const QPointF& point : points) {
-    if (first)
-      path.moveTo(point);
-    else
-      path.lineTo(point);
-    first = false;
-  }
-  return path;
-}
-
 QPainterPath Ace() {
   QPainterPath path = Polyline({{0, 10}, {3, 0}, {6, 10}});
   path.addPath(Polyline({{1.2, 6.6}, {4.8, 6.6}}));
@@ -230,6 +217,19 @@ const QPainterPath& RankStrokes(int rank) {
 
 qreal RankWidth(int rank) {
   return RankGlyphs()[static_cast<size_t>(rank)].width;
+}
+
+QPainterPath Polyline(std::initializer_list<QPointF> points) {
+  QPainterPath path;
+  bool first = true;
+  for (const QPointF& point : points) {
+    if (first)
+      path.moveTo(point);
+    else
+      path.lineTo(point);
+    first = false;
+  }
+  return path;
 }
 
 }  // namespace CardGlyphs

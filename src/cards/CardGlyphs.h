@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPainterPath>
+#include <initializer_list>
 
 // The vector shapes the card pictures are built from: the four suit symbols
 // and the rank characters of the corner index. Being plain paths, they draw
@@ -21,5 +22,8 @@ const QPainterPath& RankStrokes(int rank);
 // Width of RankStrokes(rank) in the same units (its centre lines span
 // 0..RankWidth).
 qreal RankWidth(int rank);
+
+// An open path through `points` in order.
+QPainterPath Polyline(std::initializer_list<QPointF> points);
 
 }  // namespace CardGlyphs

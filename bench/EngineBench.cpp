@@ -1,0 +1,59 @@
+// The engine's painting under play: a full table redraw, one frame of a
+// drag, and a whole new deal (54 animated cards, waits taking no time).
+#include <benchmark/benchmark.h>
+
+#include "cards/Card.h"
+#include "game/GameEngine.h"
+#include "game/RecordingHost.h"
+
+namespace {
+
+struct TBenchTable {
+  explicit TBenchTable(QSize size) : Engine(Host, Random) {
+    Random.SetSeedSource([] { return 4242u; });
+    Engine.ResizeTable(size);
+    Engine.EngineStart();
+    Engine.NewGame();
+    for (int deal = 0; deal < 3; ++deal)
+      Engine.DealRow();
+  }
+  TRecordingHost Host;
+  TRandom Random;
+  TGameEngine Engine;
+};
+
+QSize SizeOf(const benchmark::State& state) {
+  return {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+}
+
+void EngineRedraw(benchmark::State& state) {
+  TBenchTable table(SizeOf(state));
+  for (auto _ : state)
+    table.Engine.Redraw(true);
+}
+
+void DragFrame(benchmark::State& state) {
+  TBenchTable table(SizeOf(state));
+  TGameEngine& engine = table.Engine;
+  const QPoint grab = engine.SlotPoint(3, engine.Table.LastRow(3)) + QPoint(20, 20);
+  engine.TableMouseDown(mbLeft, grab.x(), grab.y());
+  for (int i = 0; i < 12; ++i)
+    engine.TableMouseMove(grab.x(), grab.y());
+  int step = 0;
+  for (auto _ : state) {
+    const int dx = (step++ % 200) * 3;
+    engine.TableMouseMove(grab.x() + dx, grab.y() + dx / 2);
+  }
+}
+
+void NewDeal(benchmark::State& state) {
+  TBenchTable table(SizeOf(state));
+  for (auto _ : state)
+    table.Engine.NewGame();
+}
+
+BENCHMARK(EngineRedraw)->Args({1280, 800})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(DragFrame)->Args({1280, 800})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(NewDeal)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+
+}  // namespace
