@@ -71,9 +71,6 @@ class TDeck {
   void DrawSlot(TCanvas& canvas, int x, int y) const;
   void FlipCard(TCard& card, TCanvas& canvas, int steps, int delayMs, const RefreshProc& refresh);
 
-  TClock& Clock() const { return *FClock; }
-  void SetClock(TClock& clock) { FClock = &clock; }
-
  private:
   void CreateCards();
   bool ValidIndex(int index) const { return index >= 0 && index < CardCount(); }

@@ -134,6 +134,8 @@ class TGameEngine {
   bool ColumnMove(const TTablePos& source, TTablePos dest);
   bool SourceStillInPlace(const TTablePos& source) const;
   void TurnUpSourceTop(int cs);
+  // Turns a card over on the table with the game's flip animation.
+  void FlipOnTable(TCard& card);
   void FinishPlacement();
   void WinSequence();
   bool RefusePick(const TTablePos& source);

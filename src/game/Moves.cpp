@@ -43,9 +43,13 @@ void TGameEngine::TurnUpSourceTop(int cs) {
   TCard* top = Table.TopCard(cs);
   if (top == nullptr || top->FaceUp)
     return;
-  TCanvas canvas(FTablePicture);
-  FDeck->FlipCard(*top, canvas, 20, 5, Refresh());
+  FlipOnTable(*top);
   top->FaceUp = true;
+}
+
+void TGameEngine::FlipOnTable(TCard& card) {
+  TCanvas canvas(FTablePicture);
+  FDeck->FlipCard(card, canvas, 20, 5, Refresh());
 }
 
 bool TGameEngine::HomeMove(const TTablePos& source, const TTablePos& dest) {

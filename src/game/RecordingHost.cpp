@@ -1,7 +1,6 @@
 #include "game/RecordingHost.h"
 
 void TRecordingHost::ShowTable() {
-  ++TableShows;
   if (OnShowTable)
     OnShowTable();
 }
@@ -28,8 +27,6 @@ void TRecordingHost::SetPanelColour(TStatusPanel panel, QRgb colour) {
 
 void TRecordingHost::SetGameClock(bool on) {
   ClockRunning = on;
-  if (on)
-    ++ClockStarts;
 }
 
 std::vector<int> TRecordingHost::SoundsPlayed() const {

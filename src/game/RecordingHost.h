@@ -39,7 +39,6 @@ class TRecordingHost : public TGameHost {
   std::vector<int> SoundsPlayed() const;
 
   // What was asked.
-  int TableShows = 0;
   int MessageRounds = 0;
   int Winners = 0;
   std::vector<TSoundEvent> Sounds;
@@ -47,7 +46,6 @@ class TRecordingHost : public TGameHost {
   QString Caption;
   std::vector<QRgb> ErrorColours;
   bool ClockRunning = false;
-  int ClockStarts = 0;
   bool SmallCardsChecked = false;
 
   // What the engine reads.

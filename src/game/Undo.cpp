@@ -1,7 +1,6 @@
 // The undo ring: a snapshot before every step the player can take back, and
 // the reverse animation of the last step before its snapshot is restored.
 
-#include "cards/Canvas.h"
 #include "cards/SoundIds.h"
 #include "game/BusyScope.h"
 #include "game/GameEngine.h"
@@ -109,10 +108,8 @@ void TGameEngine::AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int 
   if (count >= 2) {
     TCard* top = Table.Slot(cs, count - 1);
     const bool wasUp = r.Pile[static_cast<size_t>(cs)][static_cast<size_t>(count - 1)].FaceUp != 0;
-    if (top->FaceUp != wasUp) {
-      TCanvas canvas(FTablePicture);
-      FDeck->FlipCard(*top, canvas, 20, 5, Refresh());
-    }
+    if (top->FaceUp != wasUp)
+      FlipOnTable(*top);
   }
   FDeck->AnimateCards(start, SlotPoint(cs, count), 10, 2, group, Refresh());
 }
