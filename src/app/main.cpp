@@ -1,12 +1,12 @@
 #include <QApplication>
 
-#include "app/TableWindow.h"
+#include "ui/Form1.h"
+#include "ui/StartUp.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Sorvane-32"));
-  TableWindow window;
-  window.resize(1024, 720);
+  StartUp();
+  TForm1 window;
   window.show();
   return app.exec();
 }

@@ -37,6 +37,10 @@ class TGameEngine {
   void ReplayGame();
   void GatherCards();
 
+  // Game commands: the questions before a new deal or a replay.
+  void PromptNewGame();
+  void PromptReplay();
+
   // Move rules.
   bool IsRun(int c, int r) const;
   bool IsFullSuit(int c) const;

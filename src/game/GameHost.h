@@ -8,6 +8,14 @@ class TClock;
 // The status bar panels the engine writes to.
 enum TStatusPanel { CurCardDis, MoveCntDis, MessageDis, ErrorDis, ScoreDis };
 
+// The result of the game's own message dialog: how it was closed and which
+// of the three choices was selected (exactly one of those is always set).
+enum TGameMessageFlag { gmOK = 1, gmCancel = 2, gmNewGame = 4, gmReplay = 8, gmKeepPlaying = 16 };
+using TGameMessageResult = int;
+
+// Pages of the game message dialog.
+enum TGameMessagePage { gpMessage = 0, gpChoice = 1 };
+
 // Mouse buttons held during a press.
 enum TMouseButton { mbLeft = 1, mbRight = 2, mbMiddle = 4 };
 
@@ -36,6 +44,11 @@ class TGameHost {
   virtual void SetCaption(const QString& caption) = 0;
   // The modal error box with OK and Help (help context 2).
   virtual void ShowErrorBox(const QString& text) = 0;
+
+  // The game's modal message dialog; an empty button caption hides the button.
+  virtual TGameMessageResult ShowGameMessage(int page, const QString& caption, const QString& text,
+                                             const QString& okCaption,
+                                             const QString& cancelCaption) = 0;
 
   // Resets the elapsed time to zero and starts it (true), or stops it (false).
   virtual void SetGameClock(bool on) = 0;

@@ -36,3 +36,14 @@ std::vector<int> TRecordingHost::SoundsPlayed() const {
       played.push_back(event.Sound);
   return played;
 }
+
+TGameMessageResult TRecordingHost::ShowGameMessage(int page, const QString& caption,
+                                                   const QString& text, const QString& okCaption,
+                                                   const QString& cancelCaption) {
+  GameMessages.push_back({page, caption, text, okCaption, cancelCaption});
+  if (GameMessageAnswers.empty())
+    return gmCancel | gmNewGame;
+  const TGameMessageResult answer = GameMessageAnswers.front();
+  GameMessageAnswers.erase(GameMessageAnswers.begin());
+  return answer;
+}

@@ -11,6 +11,11 @@
 // in zero time. Tests and the headless driver run the engine on it.
 class TRecordingHost : public TGameHost {
  public:
+  struct TGameMessage {
+    int Page;
+    QString Caption, Text, OKCaption, CancelCaption;
+  };
+
   struct TSoundEvent {
     int Sound;  // -1 for a stop
     bool Loop;
@@ -26,6 +31,10 @@ class TRecordingHost : public TGameHost {
   void SetPanelColour(TStatusPanel panel, QRgb colour) override;
   void SetCaption(const QString& caption) override { Caption = caption; }
   void ShowErrorBox(const QString& text) override { ErrorBoxes << text; }
+  // Answers with the next queued result, or with Cancel when none is left.
+  TGameMessageResult ShowGameMessage(int page, const QString& caption, const QString& text,
+                                     const QString& okCaption,
+                                     const QString& cancelCaption) override;
   void SetGameClock(bool on) override;
   void ShowWinner() override { ++Winners; }
   bool FireworksRunning() const override { return Fireworks; }
@@ -43,6 +52,7 @@ class TRecordingHost : public TGameHost {
   int Winners = 0;
   std::vector<TSoundEvent> Sounds;
   QStringList ErrorBoxes;
+  std::vector<TGameMessage> GameMessages;
   QString Caption;
   std::vector<QRgb> ErrorColours;
   bool ClockRunning = false;
@@ -53,6 +63,7 @@ class TRecordingHost : public TGameHost {
   bool AutoMove = false;
   bool Verbose = false;
   int Screen = 1920;
+  std::vector<TGameMessageResult> GameMessageAnswers;
 
   // Runs inside each ProcessMessages call, standing in for events that
   // arrive while the engine lets them through.

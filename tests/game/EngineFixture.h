@@ -10,6 +10,7 @@
 #include "game/GameEngine.h"
 #include "game/RecordingHost.h"
 #include "support/QtPrinters.h"
+#include "support/TableArranger.h"
 
 // An engine on a recording host, on a 1024 x 768 table, started as the
 // program starts it, with a fixed seed for every shuffle.
@@ -21,48 +22,9 @@ class EngineTest : public ::testing::Test {
     Engine.EngineStart();
   }
 
-  // Lays out a table by hand. Each column is a list of short names such as
-  // "7H"; a leading "-" puts the card face down. `home` lists the suits
-  // ("S", "H", ...) already sent home. Every other card stays in the stock.
+  // Lays out a table by hand (see ArrangeTable).
   void Arrange(const std::vector<QString>& columns, const QStringList& home = {}) {
-    ClearTable(Engine.Table);
-    std::set<int> used;
-    for (int p = 0; p < home.size(); ++p) {
-      for (int rank = 0; rank < 13; ++rank) {
-        TCard& card = Take(QString::number(rank + 1) + home[p], used, rank);
-        card.FaceUp = true;
-        Engine.Table.HomeSlot(p, rank) = &card;
-      }
-    }
-    for (int c = 0; c < static_cast<int>(columns.size()); ++c) {
-      const QStringList names = columns[static_cast<size_t>(c)].split(' ', Qt::SkipEmptyParts);
-      for (int r = 0; r < names.size(); ++r) {
-        QString name = names[r];
-        const bool down = name.startsWith('-');
-        if (down)
-          name.remove(0, 1);
-        TCard& card = Take(name, used);
-        card.FaceUp = !down;
-        Engine.Table.Slot(c, r) = &card;
-      }
-    }
-    TDeckState state;
-    for (int i = 0; i < 104; ++i)
-      if (used.count(i) == 0)
-        state.DeckArray.push_back(i);
-    state.ShuffleIndex = static_cast<int32_t>(state.DeckArray.size());
-    for (int i : used)
-      state.DeckArray.push_back(i);
-    Engine.Deck().Shuffler().SetState(state);
-    for (int i = 0; i < state.ShuffleIndex; ++i)
-      Engine.Deck().Card(state.DeckArray[static_cast<size_t>(i)]).Position = Engine.StockPoint;
-    Engine.MoveCount = Engine.SuitStreak = Engine.DealCount = Engine.SelectStage = 0;
-    Engine.GameState = gsPlaying;
-    Engine.CardsDealt = true;
-    Engine.CardCounter = 104 - 13 * static_cast<int>(home.size());
-    Engine.Relayout();
-    Engine.Redraw(true);
-    Engine.ResetUndo();
+    ArrangeTable(Engine, columns, home);
   }
 
   TCard* At(int c, int r) const { return Engine.Table.Slot(c, r); }
@@ -131,20 +93,4 @@ class EngineTest : public ::testing::Test {
   TRecordingHost Host;
   TRandom Random;
   TGameEngine Engine;
-
- private:
-  TCard& Take(const QString& name, std::set<int>& used, int rank = -1) {
-    const int suit = QStringLiteral("HDCS").indexOf(name.back());
-    if (rank < 0)
-      rank = QStringList{"A", "2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K"}.indexOf(
-          name.chopped(1));
-    EXPECT_TRUE(suit >= 0 && rank >= 0) << name.toStdString();
-    for (int pack = 0; pack < 2; ++pack) {
-      const int index = pack * 52 + suit * 13 + rank;
-      if (used.insert(index).second)
-        return Engine.Deck().Card(index);
-    }
-    ADD_FAILURE() << "no third " << name.toStdString();
-    return Engine.Deck().Card(0);
-  }
 };

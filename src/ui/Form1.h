@@ -1,0 +1,127 @@
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "cards/Sound.h"
+#include "game/GameEngine.h"
+#include "game/GameHost.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTimer;
+class QWidget;
+class TClock;
+class TFancyButton;
+class TFireworksStopHook;
+class TGameMessageDlg;
+class TSubTimer;
+class TTableImage;
+
+// The main window: menu, tool bar, card table and status bar. It owns no
+// game logic; it hands every command and every mouse event on the table to
+// the game engine, and it is the engine's host: it shows the table picture,
+// plays the sounds, keeps the status bar, the caption and the game clock.
+class TForm1 : public QMainWindow, private TGameHost {
+ public:
+  // Tests hand in a sound output that records and a clock that waits in
+  // zero time; the program plays through the audio device on the real clock.
+  explicit TForm1(TSoundOutput* soundOutput = nullptr, TClock* clock = nullptr,
+                  QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  TGameEngine& Engine() { return *FEngine; }
+  TGameMessageDlg& GameMessageDlg() { return *FGameMessageDlg; }
+  TSoundPlayer& Sound() { return FSoundPlayer; }
+  QLabel* Panel(TStatusPanel panel) const { return FPanels[static_cast<size_t>(panel)]; }
+
+  // Menu items, under the names the commands are wired by.
+  QAction* NewMnu = nullptr;
+  QAction* LoadMnu = nullptr;
+  QMenu* ReloadMnu = nullptr;
+  QAction* SaveMnu = nullptr;
+  QAction* SaveAsMnu = nullptr;
+  QAction* ExitMnu = nullptr;
+  QAction* UndoMnu = nullptr;
+  QAction* DealMnu = nullptr;
+  QAction* ReplayMnu = nullptr;
+  QAction* DisplayColumnMnu = nullptr;
+  QAction* LocateCardMnu = nullptr;
+  QAction* CardBacksMnu = nullptr;
+  QAction* SmallCardsMnu = nullptr;
+  QAction* AutoMoveMnu = nullptr;
+  QAction* DisableSoundMnu = nullptr;
+  QAction* VerboseMnu = nullptr;
+  QAction* SaveDefaultsMnu = nullptr;
+  QAction* RestoreDefaultsMnu = nullptr;
+  QAction* FactoryDefaultsMnu = nullptr;
+  QAction* DebugMnu = nullptr;
+  QAction* ContentsMnu = nullptr;
+  QAction* AboutMnu = nullptr;
+
+  QWidget* Panel2 = nullptr;
+  TFancyButton* DealBtn = nullptr;
+  TFancyButton* UndoBtn = nullptr;
+  TFancyButton* FancyButton1 = nullptr;
+  TTableImage* Image1 = nullptr;
+  QWidget* Panel6 = nullptr;
+  TSubTimer* GameTime = nullptr;
+  QTimer* DisplayTimer = nullptr;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void MakeMenu();
+  void MakeGameMenu();
+  void MakeMoveMenu();
+  void MakeViewMenu();
+  void MakeOptionsMenu();
+  void MakeHelpMenu();
+  void MakeToolBar();
+  void MakeStatusBar();
+  void MakeTable();
+  QAction* AddItem(QMenu* menu, const QString& caption, void (TForm1::*handler)() = nullptr);
+  QAction* AddOption(QMenu* menu, const QString& caption, void (TForm1::*handler)() = nullptr);
+  void PlaceHintButton();
+
+  // Commands; none runs while a deal or an undo animation lets events through.
+  void NewMnuClick();
+  void UndoMnuClick();
+  void ReplayMnuClick();
+  void SmallCardsMnuClick();
+  void DisableSoundMnuClick();
+  void DisplayTimerTimer();
+
+  // The engine's host.
+  void ShowTable() override;
+  void ProcessMessages() override;
+  TClock& Clock() override;
+  void PlaySound(int sound, bool loop) override;
+  void StopSound() override;
+  void SetPanelText(TStatusPanel panel, const QString& text) override;
+  QRgb PanelColour(TStatusPanel panel) const override;
+  void SetPanelColour(TStatusPanel panel, QRgb colour) override;
+  void SetCaption(const QString& caption) override;
+  void ShowErrorBox(const QString& text) override;
+  TGameMessageResult ShowGameMessage(int page, const QString& caption, const QString& text,
+                                     const QString& okCaption,
+                                     const QString& cancelCaption) override;
+  void SetGameClock(bool on) override;
+  void ShowWinner() override;
+  bool FireworksRunning() const override;
+  bool AutoMoveMode() const override;
+  bool VerboseMode() const override;
+  void SetSmallCardsChecked(bool checked) override;
+  int ScreenWidth() const override;
+
+  std::unique_ptr<TFireworksStopHook> FHook;
+  std::unique_ptr<TSoundOutput> FAudio;
+  TSoundPlayer FSoundPlayer;
+  TClock& FClock;
+  std::array<QLabel*, 5> FPanels{};
+  TGameMessageDlg* FGameMessageDlg = nullptr;
+  std::unique_ptr<TGameEngine> FEngine;
+};

@@ -1,0 +1,5 @@
+#pragma once
+
+// What the program sets up before its first window: its name and the
+// fonts its captions need.
+void StartUp();
