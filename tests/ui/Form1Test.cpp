@@ -52,6 +52,11 @@ class Form1Test : public ::testing::Test {
       SendMouse(Form.Image1, QEvent::MouseMove, from + (to - from) * i / 15);
     SendMouse(Form.Image1, QEvent::MouseButtonRelease, to);
   }
+  // A game dealt by hand runs its clock as a dealt one does.
+  void SetGameClockRunning() {
+    Form.GameTime->Start();
+    Form.DisplayTimer->start();
+  }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QTest::keyClick(Form.Image1, static_cast<Qt::Key>(key), modifiers);
   }
@@ -236,4 +241,24 @@ TEST_F(Form1Test, ItemsOfLaterCommandsAreDisabled) {
         Form.DebugMnu, Form.ContentsMnu, Form.AboutMnu})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_FALSE(Form.ReloadMnu->isEnabled());
+}
+
+TEST_F(Form1Test, TheLastSuitHomeWinsFlashesTheBannerAndGathersTheCards) {
+  ArrangeTable(Engine(), {"KC QC JC 10C 9C 8C 7C 6C 5C 4C 3C 2C AC"},
+               {"S", "H", "D", "C", "S", "H", "D"});
+  SetGameClockRunning();
+  const QColor green = Form.Panel(ErrorDis)->palette().color(QPalette::WindowText);
+  Drag(Engine().SlotPoint(0, 0) + QPoint(20, 10), Engine().HomePoint(7) + QPoint(20, 20));
+
+  EXPECT_EQ(Engine().GameState, gsWon);
+  EXPECT_EQ(PanelText(ErrorDis), "Congratulations!!");
+  EXPECT_EQ(Form.Panel(ErrorDis)->palette().color(QPalette::WindowText), green);
+  EXPECT_FALSE(Form.DisplayTimer->isActive());
+  EXPECT_FALSE(Form.GameTime->Running());
+  EXPECT_EQ(Form.windowTitle(), "Sorvane-32 - 990 points - Deal 0 of 5");
+  EXPECT_EQ(CardsOnColumns(), 0);
+  // After the win a click on the stock has nothing left to deal.
+  Form.VerboseMnu->setChecked(false);
+  Click(Engine().DealRect.center());
+  EXPECT_EQ(PanelText(ErrorDis), "No More Cards To Deal!");
 }
