@@ -71,23 +71,7 @@ class EngineTest : public ::testing::Test {
     }
     Engine.TableMouseUp(to.x(), to.y());
   }
-  // Every card is in exactly one place: a home slot, a column slot or the stock.
-  void ExpectEveryCardOnce() const {
-    std::vector<int> seen(104, 0);
-    for (int p = 0; p < HomePiles; ++p)
-      for (int s = 0; s < HomeSlots; ++s)
-        if (Engine.Table.HomeSlot(p, s))
-          ++seen[static_cast<size_t>(Engine.Table.HomeSlot(p, s)->Index)];
-    for (int c = 0; c < Columns; ++c)
-      for (int r = 0; r < PileSlots; ++r)
-        if (At(c, r))
-          ++seen[static_cast<size_t>(At(c, r)->Index)];
-    const TShuffler& shuffler = Engine.Deck().Shuffler();
-    for (int i = 0; i < shuffler.ShuffleIndex(); ++i)
-      ++seen[static_cast<size_t>(shuffler.DeckArray()[static_cast<size_t>(i)])];
-    for (int i = 0; i < 104; ++i)
-      EXPECT_EQ(seen[static_cast<size_t>(i)], 1) << "card " << i;
-  }
+  void ExpectEveryCardOnce() const { ::ExpectEveryCardOnce(Engine); }
   QString Error() const { return Host.Panel(ErrorDis); }
 
   TRecordingHost Host;

@@ -61,3 +61,32 @@ TEST_F(LayoutTest, ColumnAtDividesByThePitch) {
 }
 
 }  // namespace
+
+// The window lets resize events through while cards are dealt or dragged.
+TEST_F(LayoutTest, ResizesDuringADragOrADealLoseNoCard) {
+  Arrange({"-KD 9S 8S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+  const QPoint from = PointOn(0, 1), to = PointOn(1, 0);
+  Engine.TableMouseDown(mbLeft, from.x(), from.y());
+  for (int i = 1; i <= 13; ++i)
+    Engine.TableMouseMove(from.x() + i, from.y() + i);
+  Engine.ResizeTable(QSize(300, 200));
+  for (int i = 1; i <= 5; ++i)
+    Engine.TableMouseMove(from.x() + 3 * i, from.y() + i);
+  Engine.ResizeTable(QSize(1024, 768));
+  Engine.TableMouseUp(to.x(), to.y());
+  ExpectEveryCardOnce();
+
+  int rounds = 0;
+  Host.OnMessages = [&] {
+    if (++rounds % 7 == 0)
+      Engine.ResizeTable(QSize(200 + rounds, 150 + rounds));
+  };
+  Engine.NewGame();
+  Engine.DealRow();
+  Host.OnMessages = nullptr;
+  ExpectEveryCardOnce();
+  Engine.ResizeTable(QSize(1024, 768));
+  for (int c = 0; c < Columns; ++c)
+    for (int r = 0; At(c, r) != nullptr; ++r)
+      EXPECT_EQ(At(c, r)->Position, Engine.SlotPoint(c, r));
+}

@@ -76,3 +76,23 @@ inline void ArrangeTable(TGameEngine& engine, const std::vector<QString>& column
   engine.Redraw(true);
   engine.ResetUndo();
 }
+
+// Every card is in exactly one place: a home slot, a column slot or the stock.
+inline void ExpectEveryCardOnce(const TGameEngine& engine) {
+  std::vector<int> seen(104, 0);
+  const auto count = [&seen](const TCard* card) {
+    if (card != nullptr)
+      ++seen[static_cast<size_t>(card->Index)];
+  };
+  for (int p = 0; p < HomePiles; ++p)
+    for (int s = 0; s < HomeSlots; ++s)
+      count(engine.Table.HomeSlot(p, s));
+  for (int c = 0; c < Columns; ++c)
+    for (int r = 0; r < PileSlots; ++r)
+      count(engine.Table.Slot(c, r));
+  const TShuffler& shuffler = engine.Deck().Shuffler();
+  for (int i = 0; i < shuffler.ShuffleIndex(); ++i)
+    ++seen[static_cast<size_t>(shuffler.DeckArray()[static_cast<size_t>(i)])];
+  for (int i = 0; i < 104; ++i)
+    EXPECT_EQ(seen[static_cast<size_t>(i)], 1) << "card " << i;
+}

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <random>
 
 #include "cards/Clock.h"
 #include "cards/SoundIds.h"
@@ -261,4 +262,40 @@ TEST_F(Form1Test, TheLastSuitHomeWinsFlashesTheBannerAndGathersTheCards) {
   Form.VerboseMnu->setChecked(false);
   Click(Engine().DealRect.center());
   EXPECT_EQ(PanelText(ErrorDis), "No More Cards To Deal!");
+}
+
+// Presses, moves and releases of either button anywhere on the table, stock
+// clicks and undos in any order never lose or double a card.
+TEST_F(Form1Test, WildMouseAndUndoKeepEveryCardInExactlyOnePlace) {
+  Form.VerboseMnu->setChecked(false);
+  Key(Qt::Key_F2);
+  std::minstd_rand pick(20261208);
+  const auto any = [&pick](int n) { return static_cast<int>(pick() % static_cast<unsigned>(n)); };
+  const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseMove,
+                                QEvent::MouseMove, QEvent::MouseButtonRelease};
+  for (int step = 0; step < 1500; ++step) {
+    // Half the events aim at a card of the table, the others anywhere.
+    const int c = any(Columns);
+    const QPoint p = any(2) == 0 ? Engine().SlotPoint(c, any(Engine().Table.PileCount(c) + 1)) +
+                                       QPoint(10 + any(50), 5 + any(20))
+                                 : QPoint(any(Form.Image1->width() + 40) - 20,
+                                          any(Form.Image1->height() + 40) - 20);
+    switch (any(40)) {
+      case 0:
+        Click(Engine().DealRect.center());
+        break;
+      case 1:
+        Key(Qt::Key_Z, Qt::ControlModifier);
+        break;
+      default:
+        SendMouse(Form.Image1, types[any(5)], p, any(4) == 0 ? Qt::RightButton : Qt::LeftButton);
+    }
+    if (step % 250 == 0)
+      ExpectEveryCardOnce(Engine());
+    if (step == 750)
+      Form.AutoMoveMnu->trigger();  // the game now picks the targets: many more moves
+  }
+  SendMouse(Form.Image1, QEvent::MouseButtonRelease, QPoint(5, 5));
+  ExpectEveryCardOnce(Engine());
+  EXPECT_FALSE(Engine().Busy);
 }
