@@ -2,6 +2,7 @@
 // drag, and a whole new deal (54 animated cards, waits taking no time).
 #include <benchmark/benchmark.h>
 
+#include "DragFrames.h"
 #include "cards/Card.h"
 #include "game/GameEngine.h"
 #include "game/RecordingHost.h"
@@ -34,16 +35,7 @@ void EngineRedraw(benchmark::State& state) {
 
 void DragFrame(benchmark::State& state) {
   TBenchTable table(SizeOf(state));
-  TGameEngine& engine = table.Engine;
-  const QPoint grab = engine.SlotPoint(3, engine.Table.LastRow(3)) + QPoint(20, 20);
-  engine.TableMouseDown(mbLeft, grab.x(), grab.y());
-  for (int i = 0; i < 12; ++i)
-    engine.TableMouseMove(grab.x(), grab.y());
-  int step = 0;
-  for (auto _ : state) {
-    const int dx = (step++ % 200) * 3;
-    engine.TableMouseMove(grab.x() + dx, grab.y() + dx / 2);
-  }
+  RunDragFrames(table.Engine, state);
 }
 
 void NewDeal(benchmark::State& state) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 
+#include "DragFrames.h"
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "cards/Sound.h"
@@ -12,12 +13,6 @@
 #include "ui/TableImage.h"
 
 namespace {
-
-class TSilence : public TSoundOutput {
- public:
-  void Play(const QByteArray&, bool) override {}
-  void Stop() override {}
-};
 
 // A window whose table is 1920 x 1080, with a dealt game and three row deals.
 struct TBenchWindow {
@@ -31,7 +26,7 @@ struct TBenchWindow {
     for (int deal = 0; deal < 3; ++deal)
       Form.Engine().DealRow();
   }
-  TSilence Silence;
+  TSilentOutput Silence;
   TManualClock Clock;
   TForm1 Form;
 };
@@ -45,16 +40,7 @@ void WindowRedraw(benchmark::State& state) {
 
 void WindowDragFrame(benchmark::State& state) {
   TBenchWindow window;
-  TGameEngine& engine = window.Form.Engine();
-  const QPoint grab = engine.SlotPoint(3, engine.Table.LastRow(3)) + QPoint(20, 20);
-  engine.TableMouseDown(mbLeft, grab.x(), grab.y());
-  for (int i = 0; i < 12; ++i)
-    engine.TableMouseMove(grab.x(), grab.y());
-  int step = 0;
-  for (auto _ : state) {
-    const int dx = (step++ % 200) * 3;
-    engine.TableMouseMove(grab.x() + dx, grab.y() + dx / 2);
-  }
+  RunDragFrames(window.Form.Engine(), state);
 }
 
 BENCHMARK(WindowRedraw)->Unit(benchmark::kMicrosecond);

@@ -14,6 +14,13 @@ class TSoundOutput {
   virtual void Stop() = 0;
 };
 
+// An output that plays nothing, for tools that run the game without sound.
+class TSilentOutput : public TSoundOutput {
+ public:
+  void Play(const QByteArray&, bool) override {}
+  void Stop() override {}
+};
+
 // The game's two sound operations and the sound-off switch.
 class TSoundPlayer {
  public:

@@ -15,12 +15,6 @@
 
 namespace {
 
-class TSilence : public TSoundOutput {
- public:
-  void Play(const QByteArray&, bool) override {}
-  void Stop() override {}
-};
-
 // A few sensible moves: every column whose top run can go somewhere, twice over.
 void PlaySomeMoves(TGameEngine& engine) {
   for (int round = 0; round < 2; ++round)
@@ -47,7 +41,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   StartUp();
   TRandom::Program().SetSeedSource([] { return 20261208u; });
-  TSilence silence;
+  TSilentOutput silence;
   TManualClock clock;
   TForm1 form(&silence, &clock);
   form.setGeometry(0, 0, 1024, 700);
