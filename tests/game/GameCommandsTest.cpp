@@ -10,6 +10,17 @@ class GameCommandsTest : public EngineTest {
     Engine.MoveCount = 1;
     Host.GameMessages.clear();
   }
+  // The one question asked so far, shown on `page` with these texts.
+  void ExpectAskedOnce(int page, const QString& caption, const QString& text, const QString& ok,
+                       const QString& cancel) {
+    ASSERT_EQ(Host.GameMessages.size(), 1u);
+    const auto& asked = Host.GameMessages[0];
+    EXPECT_EQ(asked.Page, page);
+    EXPECT_EQ(asked.Caption, caption);
+    EXPECT_EQ(asked.Text, text);
+    EXPECT_EQ(asked.OKCaption, ok);
+    EXPECT_EQ(asked.CancelCaption, cancel);
+  }
 };
 
 TEST_F(GameCommandsTest, NewGameDealsAtOnceBeforeAnyGameAndAfterAWin) {
@@ -29,13 +40,7 @@ TEST_F(GameCommandsTest, NewGameDealsAtOnceBeforeAnyGameAndAfterAWin) {
 TEST_F(GameCommandsTest, TheDealQuestionOffersThreeChoicesWithOKAndCancel) {
   PlayOneMove();
   Engine.PromptNewGame();
-  ASSERT_EQ(Host.GameMessages.size(), 1u);
-  const auto& asked = Host.GameMessages[0];
-  EXPECT_EQ(asked.Page, gpChoice);
-  EXPECT_EQ(asked.Caption, "Deal?");
-  EXPECT_EQ(asked.Text, "");
-  EXPECT_EQ(asked.OKCaption, "OK");
-  EXPECT_EQ(asked.CancelCaption, "Cancel");
+  ExpectAskedOnce(gpChoice, "Deal?", "", "OK", "Cancel");
 }
 
 TEST_F(GameCommandsTest, KeepPlayingAndCancelLeaveTheGameAsItIs) {
@@ -72,13 +77,7 @@ TEST_F(GameCommandsTest, OKWithRestartCurrentGameReplaysTheDeal) {
 
 TEST_F(GameCommandsTest, ReplayBeforeAnyDealOnlyTellsThereIsNoGame) {
   Engine.PromptReplay();
-  ASSERT_EQ(Host.GameMessages.size(), 1u);
-  const auto& asked = Host.GameMessages[0];
-  EXPECT_EQ(asked.Page, gpMessage);
-  EXPECT_EQ(asked.Caption, "Restart");
-  EXPECT_EQ(asked.Text, "No Game To Restart");
-  EXPECT_EQ(asked.OKCaption, "OK");
-  EXPECT_EQ(asked.CancelCaption, "");
+  ExpectAskedOnce(gpMessage, "Restart", "No Game To Restart", "OK", "");
   EXPECT_FALSE(Engine.CardsDealt);
 }
 
@@ -89,10 +88,7 @@ TEST_F(GameCommandsTest, ReplayAsksAndRestartsOnlyOnYes) {
   const auto afterRow = AllColumns();
   Host.GameMessageAnswers = {gmCancel | gmNewGame};
   Engine.PromptReplay();
-  ASSERT_EQ(Host.GameMessages.size(), 1u);
-  EXPECT_EQ(Host.GameMessages[0].Text, "Restart Game?");
-  EXPECT_EQ(Host.GameMessages[0].OKCaption, "Yes");
-  EXPECT_EQ(Host.GameMessages[0].CancelCaption, "No");
+  ExpectAskedOnce(gpMessage, "Restart", "Restart Game?", "Yes", "No");
   EXPECT_EQ(AllColumns(), afterRow);
 
   // The message page still reports the reset first choice; only OK counts.
