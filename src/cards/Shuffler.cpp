@@ -58,11 +58,16 @@ void TShuffler::CheckState(const TDeckState& state) const {
   if (static_cast<int>(state.DeckArray.size()) < count)
     throw EDeckStateError("The deck order holds " + std::to_string(state.DeckArray.size()) +
                           " cards, but the deck has " + std::to_string(count) + ".");
+  std::vector<bool> seen(static_cast<size_t>(count), false);
   for (int k = 0; k < count; ++k) {
     const int32_t card = state.DeckArray[static_cast<size_t>(k)];
     if (card < 0 || card >= count)
       throw EDeckStateError("The deck order names card " + std::to_string(card) +
                             ", which is not a card of the deck.");
+    if (seen[static_cast<size_t>(card)])
+      throw EDeckStateError("The deck order names card " + std::to_string(card) +
+                            " twice; it must name every card of the deck once.");
+    seen[static_cast<size_t>(card)] = true;
   }
   if (state.ShuffleIndex < 0 || state.ShuffleIndex > count)
     throw EDeckStateError("The deck state leaves " + std::to_string(state.ShuffleIndex) +

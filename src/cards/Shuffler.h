@@ -41,8 +41,8 @@ class TShuffler {
 
   int32_t GetState(TDeckState& state) const;
   // Takes over a saved state. A state that does not describe this deck (too
-  // few entries, an entry that is no card of the deck, a deal position out of
-  // range) is refused with EDeckStateError and the shuffler stays unchanged.
+  // few entries, an entry that is no card of the deck, a card named twice, a
+  // deal position out of range) is refused with EDeckStateError and the shuffler stays unchanged.
   int32_t SetState(const TDeckState& state);
 
  private:
