@@ -4,8 +4,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -17,6 +15,7 @@
 #include "ui/PanelLabel.h"
 #include "ui/TableImage.h"
 #include "ui/ToolGlyphs.h"
+#include "ui/WidgetColours.h"
 #include "widgets/FancyButton.h"
 #include "widgets/SubTimer.h"
 
@@ -25,19 +24,6 @@ namespace {
 constexpr QColor WindowGreen{0, 128, 0};
 constexpr QColor PanelGreen{0, 100, 0};
 constexpr QColor CaptionGreen{0, 191, 0};
-
-void Fill(QWidget* widget, QColor background) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, background);
-  widget->setPalette(palette);
-  widget->setAutoFillBackground(true);
-}
-
-void SetTextColour(QWidget* widget, QColor colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, colour);
-  widget->setPalette(palette);
-}
 
 // A status panel: black, lowered, bold green Tahoma, centred text.
 void StylePanel(QLabel* panel, const QString& tip) {
@@ -75,89 +61,6 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
 TForm1::~TForm1() {
   qApp->removeEventFilter(FHook.get());
   FSoundPlayer.StopSound();
-}
-
-// ---- Menu -----------------------------------------------------------------
-
-QAction* TForm1::AddItem(QMenu* menu, const QString& caption, void (TForm1::*handler)()) {
-  QAction* item = menu->addAction(caption);
-  if (handler != nullptr)
-    connect(item, &QAction::triggered, this, handler);
-  else
-    item->setEnabled(false);  // its command comes with a later part of the program
-  return item;
-}
-
-// A check-mark item; those without a handler only toggle their mark, which
-// the engine reads.
-QAction* TForm1::AddOption(QMenu* menu, const QString& caption, void (TForm1::*handler)()) {
-  QAction* item = menu->addAction(caption);
-  item->setCheckable(true);
-  if (handler != nullptr)
-    connect(item, &QAction::triggered, this, handler);
-  return item;
-}
-
-void TForm1::MakeMenu() {
-  MakeGameMenu();
-  MakeMoveMenu();
-  MakeViewMenu();
-  MakeOptionsMenu();
-  MakeHelpMenu();
-}
-
-void TForm1::MakeGameMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("&Game"));
-  NewMnu = AddItem(menu, QStringLiteral("New"), &TForm1::NewMnuClick);
-  menu->addSeparator();
-  LoadMnu = AddItem(menu, QStringLiteral("&Load..."));
-  ReloadMnu = menu->addMenu(QStringLiteral("&Reload"));
-  ReloadMnu->setEnabled(false);
-  SaveMnu = AddItem(menu, QStringLiteral("&Save..."));
-  SaveAsMnu = AddItem(menu, QStringLiteral("Save &As..."));
-  menu->addSeparator();
-  ExitMnu = menu->addAction(QStringLiteral("&Exit"));
-  connect(ExitMnu, &QAction::triggered, this, &QWidget::close);
-}
-
-void TForm1::MakeMoveMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("&Move"));
-  UndoMnu = AddItem(menu, QStringLiteral("&Undo"), &TForm1::UndoMnuClick);
-  UndoMnu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  DealMnu = AddItem(menu, QStringLiteral("&Deal Row"), &TForm1::NewMnuClick);
-  DealMnu->setShortcut(QKeySequence(Qt::Key_F2));
-  ReplayMnu = AddItem(menu, QStringLiteral("&Replay"), &TForm1::ReplayMnuClick);
-  ReplayMnu->setShortcut(QKeySequence(Qt::Key_R));
-}
-
-void TForm1::MakeViewMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
-  DisplayColumnMnu = AddItem(menu, QStringLiteral("&Display Column..."));
-  LocateCardMnu = AddItem(menu, QStringLiteral("&Locate Card..."));
-}
-
-void TForm1::MakeOptionsMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("Options"));
-  CardBacksMnu = AddItem(menu, QStringLiteral("&Card Backs..."));
-  SmallCardsMnu = AddOption(menu, QStringLiteral("&Small Cards"), &TForm1::SmallCardsMnuClick);
-  menu->addSeparator();
-  AutoMoveMnu = AddOption(menu, QStringLiteral("&Auto-Move Mode"));
-  DisableSoundMnu =
-      AddOption(menu, QStringLiteral("&Disable Sound"), &TForm1::DisableSoundMnuClick);
-  VerboseMnu = AddOption(menu, QStringLiteral("&Verbose"));
-  VerboseMnu->setChecked(true);
-  menu->addSeparator();
-  SaveDefaultsMnu = AddItem(menu, QStringLiteral("Save &Defaults"));
-  RestoreDefaultsMnu = AddItem(menu, QStringLiteral("&Restore Defaults"));
-  FactoryDefaultsMnu = AddItem(menu, QStringLiteral("&Factory Defaults"));
-  DebugMnu = AddItem(menu, QStringLiteral("De&bug..."));
-}
-
-void TForm1::MakeHelpMenu() {
-  QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
-  ContentsMnu = AddItem(menu, QStringLiteral("&Contents..."));
-  menu->addSeparator();
-  AboutMnu = AddItem(menu, QStringLiteral("&About..."));
 }
 
 // ---- Tool bar, table and status bar ----------------------------------------
@@ -259,121 +162,4 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 void TForm1::PlaceHintButton() {
   if (FancyButton1 != nullptr)
     FancyButton1->setFixedWidth(std::max(0, width() - 399 - 2));
-}
-
-// ---- Commands -------------------------------------------------------------
-
-void TForm1::NewMnuClick() {
-  if (!FEngine->Busy)
-    FEngine->PromptNewGame();
-}
-
-void TForm1::UndoMnuClick() {
-  FEngine->UndoMove();
-}
-
-void TForm1::ReplayMnuClick() {
-  if (!FEngine->Busy)
-    FEngine->PromptReplay();
-}
-
-void TForm1::SmallCardsMnuClick() {
-  if (FEngine->Busy || FEngine->Dragging) {
-    SmallCardsMnu->setChecked(FEngine->SmallCards);
-    return;
-  }
-  FEngine->ApplyCardSize(!FEngine->SmallCards);
-}
-
-void TForm1::DisableSoundMnuClick() {
-  FSoundPlayer.SoundOff = DisableSoundMnu->isChecked();
-  if (FSoundPlayer.SoundOff)
-    FSoundPlayer.StopSound();
-}
-
-void TForm1::DisplayTimerTimer() {
-  GameTime->UpdateDisplay();
-}
-
-// ---- The engine's host ----------------------------------------------------
-
-void TForm1::ShowTable() {
-  Image1->repaint();
-}
-
-void TForm1::ProcessMessages() {
-  QApplication::processEvents();
-}
-
-TClock& TForm1::Clock() {
-  return FClock;
-}
-
-void TForm1::PlaySound(int sound, bool loop) {
-  FSoundPlayer.PlaySound(sound, loop);
-}
-
-void TForm1::StopSound() {
-  FSoundPlayer.StopSound();
-}
-
-void TForm1::SetPanelText(TStatusPanel panel, const QString& text) {
-  Panel(panel)->setText(text);
-}
-
-QRgb TForm1::PanelColour(TStatusPanel panel) const {
-  return Panel(panel)->palette().color(QPalette::WindowText).rgb();
-}
-
-void TForm1::SetPanelColour(TStatusPanel panel, QRgb colour) {
-  SetTextColour(Panel(panel), QColor(colour));
-  Panel(panel)->repaint();
-}
-
-void TForm1::SetCaption(const QString& caption) {
-  setWindowTitle(caption);
-}
-
-void TForm1::ShowErrorBox(const QString& text) {
-  QMessageBox::information(this, QApplication::applicationName(), text);
-}
-
-TGameMessageResult TForm1::ShowGameMessage(int page, const QString& caption, const QString& text,
-                                           const QString& okCaption, const QString& cancelCaption) {
-  return FGameMessageDlg->ShowGameMessage(page, caption, text, okCaption, cancelCaption);
-}
-
-void TForm1::SetGameClock(bool on) {
-  if (on) {
-    GameTime->Reset();
-    GameTime->Start();
-    DisplayTimer->start();
-  } else {
-    GameTime->Stop();
-    GameTime->UpdateDisplay();
-    DisplayTimer->stop();
-  }
-}
-
-void TForm1::ShowWinner() {}
-
-bool TForm1::FireworksRunning() const {
-  return false;
-}
-
-bool TForm1::AutoMoveMode() const {
-  return AutoMoveMnu->isChecked();
-}
-
-bool TForm1::VerboseMode() const {
-  return VerboseMnu->isChecked();
-}
-
-void TForm1::SetSmallCardsChecked(bool checked) {
-  SmallCardsMnu->setChecked(checked);
-}
-
-int TForm1::ScreenWidth() const {
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->geometry().width() : 1024;
 }

@@ -1,0 +1,38 @@
+// The main window's commands: each hands the work on to the engine or to
+// the window that does it.
+
+#include "cards/Sound.h"
+#include "ui/Form1.h"
+#include "widgets/SubTimer.h"
+
+void TForm1::NewMnuClick() {
+  if (!FEngine->Busy)
+    FEngine->PromptNewGame();
+}
+
+void TForm1::UndoMnuClick() {
+  FEngine->UndoMove();
+}
+
+void TForm1::ReplayMnuClick() {
+  if (!FEngine->Busy)
+    FEngine->PromptReplay();
+}
+
+void TForm1::SmallCardsMnuClick() {
+  if (FEngine->Busy || FEngine->Dragging) {
+    SmallCardsMnu->setChecked(FEngine->SmallCards);
+    return;
+  }
+  FEngine->ApplyCardSize(!FEngine->SmallCards);
+}
+
+void TForm1::DisableSoundMnuClick() {
+  FSoundPlayer.SoundOff = DisableSoundMnu->isChecked();
+  if (FSoundPlayer.SoundOff)
+    FSoundPlayer.StopSound();
+}
+
+void TForm1::DisplayTimerTimer() {
+  GameTime->UpdateDisplay();
+}
