@@ -1,6 +1,8 @@
 #include "game/GameEngine.h"
 
 void TGameEngine::PromptNewGame() {
+  if (!CanStartCommand())
+    return;
   if (GameState == gsNoGame || GameState == gsWon) {
     NewGame();
     return;
@@ -16,6 +18,8 @@ void TGameEngine::PromptNewGame() {
 }
 
 void TGameEngine::PromptReplay() {
+  if (!CanStartCommand())
+    return;
   if (!CardsDealt) {
     FHost.ShowGameMessage(gpMessage, QStringLiteral("Restart"),
                           QStringLiteral("No Game To Restart"), QStringLiteral("OK"), QString());

@@ -37,7 +37,10 @@ class TGameEngine {
   void ReplayGame();
   void GatherCards();
 
-  // Game commands: the questions before a new deal or a replay.
+  // Game commands: the questions before a new deal or a replay. No command
+  // that asks a question or changes the table starts while a deal or an undo
+  // lets events through or while cards hang on the pointer.
+  bool CanStartCommand() const { return !Busy && !Dragging; }
   void PromptNewGame();
   void PromptReplay();
 

@@ -26,7 +26,7 @@ void TGameEngine::ResetUndo() {
 }
 
 bool TGameEngine::UndoMove() {
-  if (Busy || GameState == gsWon)
+  if (!CanStartCommand() || GameState == gsWon)
     return false;
   TBusyScope busy(*this);
   AnimateUndo();

@@ -6,8 +6,7 @@
 #include "widgets/SubTimer.h"
 
 void TForm1::NewMnuClick() {
-  if (!FEngine->Busy)
-    FEngine->PromptNewGame();
+  FEngine->PromptNewGame();
 }
 
 void TForm1::UndoMnuClick() {
@@ -15,12 +14,11 @@ void TForm1::UndoMnuClick() {
 }
 
 void TForm1::ReplayMnuClick() {
-  if (!FEngine->Busy)
-    FEngine->PromptReplay();
+  FEngine->PromptReplay();
 }
 
 void TForm1::SmallCardsMnuClick() {
-  if (FEngine->Busy || FEngine->Dragging) {
+  if (!FEngine->CanStartCommand()) {
     SmallCardsMnu->setChecked(FEngine->SmallCards);
     return;
   }

@@ -107,3 +107,21 @@ TEST_F(GameCommandsTest, AWonGameCanBeReplayed) {
   EXPECT_EQ(Engine.GameState, gsPlaying);
   EXPECT_EQ(AllColumns(), dealt);
 }
+
+// A pressed card hangs on the pointer until the release: no question may
+// take that release, and no undo may pull the table from under the cards.
+TEST_F(GameCommandsTest, NoCommandStartsWhileCardsHangOnThePointer) {
+  PlayOneMove();
+  Engine.PushUndo();
+  const auto before = AllColumns();
+  const int undoIndex = Engine.UndoIndex;
+  Engine.TableMouseDown(mbLeft, PointOn(0, Engine.Table.LastRow(0)).x(),
+                        PointOn(0, Engine.Table.LastRow(0)).y());
+  ASSERT_TRUE(Engine.Dragging);
+  Engine.PromptNewGame();
+  Engine.PromptReplay();
+  EXPECT_FALSE(Engine.UndoMove());
+  EXPECT_TRUE(Host.GameMessages.empty());
+  EXPECT_EQ(AllColumns(), before);
+  EXPECT_EQ(Engine.UndoIndex, undoIndex);
+}
