@@ -9,9 +9,13 @@ TTablePos TGameEngine::HitTest(int x, int y) const {
   const int w = FDeck->CardWidth();
   const int h = FDeck->CardHeight();
   const int pitch = w + ColumnGap;
-  const QRect columnArea(PileOrigin.x(), PileOrigin.y(), Columns * pitch - 1,
-                         FTablePicture.height() - PileOrigin.y());
-  if (pitch > 0 && columnArea.contains(x, y)) {
+  // The column area runs from the first column's top-left to the last
+  // column's right edge and the bottom of the table; on a table lower than
+  // the columns' top it is empty.
+  const bool inColumnArea = pitch > 0 && x >= PileOrigin.x() &&
+                            x < PileOrigin.x() + Columns * pitch - 1 && y >= PileOrigin.y() &&
+                            y < FTablePicture.height();
+  if (inColumnArea) {
     const int dx = x - PileOrigin.x();
     const int c = dx / pitch;
     if (dx < c * pitch + w) {

@@ -5,6 +5,8 @@
 #include "game/GameEngine.h"
 
 bool TGameEngine::IsRun(int c, int r) const {
+  if (r < 0)
+    return false;
   const int top = Table.LastRow(c);
   if (r >= top)
     return true;

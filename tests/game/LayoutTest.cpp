@@ -14,16 +14,37 @@ TEST_F(LayoutTest, ColumnsKeepTheirFanWhileItFitsAndShrinkBeyond) {
   EXPECT_EQ(Engine.PileStep[3], avail / 9);  // 9 x 30 does not
 }
 
-TEST_F(LayoutTest, ALowTableKeepsAUsableFanAndHitTestStaysDefined) {
-  Arrange({"-KS -QS -JS -10S -9S -8S -7S -6S 5S"});
+TEST_F(LayoutTest, ALowTableKeepsAUsableFanAndHitsNothingBelowItsBottom) {
+  Arrange({"-KS -QS -JS -10S -9S -8S -7S -6S 5S", "6H"});
   Engine.ResizeTable(QSize(800, 150));
   EXPECT_EQ(Engine.PileStep[0], TGameEngine::MinPileStep);
-  Engine.ResizeTable(QSize(0, 0));
-  const TTablePos p = Engine.HitTest(20, 110);
-  EXPECT_EQ(p.Column, -1);
-  Click(QPoint(20, 120));
+  EXPECT_EQ(Engine.HitTest(20, 149).Column, 0);
+  // Tables lower than the columns' top, and points at or below the bottom
+  // of a table: the column area is empty there.
+  struct Case {
+    QSize table;
+    QPoint point;
+  };
+  for (const Case& k :
+       {Case{{800, 60}, {20, 80}}, Case{{800, 60}, {100, 104}}, Case{{800, 104}, {20, 104}},
+        Case{{800, 150}, {20, 150}}, Case{{0, 0}, {20, 110}}}) {
+    Engine.ResizeTable(k.table);
+    const TTablePos p = Engine.HitTest(k.point.x(), k.point.y());
+    EXPECT_EQ(p.Column, -1) << k.table.height() << " " << k.point.y();
+    EXPECT_EQ(p.Card, nullptr);
+  }
+  // A drop below a 60-pixel table moves nothing: the pick is cancelled.
   Engine.ResizeTable(QSize(800, 600));
-  EXPECT_EQ(Engine.PileStep[0], 30);
+  const QPoint from = PointOn(1, 0);
+  Engine.TableMouseDown(mbLeft, from.x(), from.y());
+  for (int i = 0; i < 12; ++i)
+    Engine.TableMouseMove(from.x(), from.y() + i);
+  Engine.ResizeTable(QSize(800, 60));
+  Engine.TableMouseUp(20, 103);
+  EXPECT_EQ(Error(), "Not A Valid Card");
+  Engine.ResizeTable(QSize(800, 600));
+  EXPECT_EQ(ColumnNames(1), QStringList{"6H"});
+  EXPECT_EQ(ColumnNames(0).size(), 9);
 }
 
 TEST_F(LayoutTest, SmallCardsBeforeTheFirstDealMoveTheHeapAndMarkers) {
