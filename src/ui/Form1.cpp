@@ -51,7 +51,10 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   Fill(menuBar(), QApplication::palette().color(QPalette::Window));
   MakeTable();
   FGameMessageDlg = new TGameMessageDlg(this);
-  setGeometry(467, 264, 801, 545);
+  // The table is 801 x 472 between the tool bar and the status bar; the
+  // window's frame stands at (467, 264) where the window manager allows it.
+  resize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());
+  move(467, 264);
   FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this));
   Image1->SetPicture(&FEngine->TablePicture());
   FEngine->ResizeTable(Image1->size());
@@ -103,7 +106,6 @@ void TForm1::MakeToolBar() {
     button->setText(caption);
     button->setToolTip(tip);
     button->setFont(GameFont(QStringLiteral("Georgia"), 27));
-    button->setFocusPolicy(Qt::NoFocus);
     button->SetFontColor(CaptionGreen);
     button->SetFrameDarkest(QColor(25, 25, 25));
     button->SetFrameDark(QColor(51, 51, 51));

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <random>
+#include <set>
 
 #include "cards/Clock.h"
 #include "cards/SoundIds.h"
@@ -140,9 +141,47 @@ TEST_F(Form1Test, ClickAndClickMovesAndCtrlZUndoes) {
   Key(Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(Engine().Table.PileCount(1), 1);
   EXPECT_EQ(Engine().Table.PileCount(0), 1);
-  // The tool-bar button undoes as well: nothing is left to undo, so nothing moves.
+  // The tool-bar button undoes as well.
+  Click(TopOf(0));
+  Click(TopOf(1));
+  ASSERT_EQ(Engine().Table.PileCount(0), 0);
   QTest::mouseClick(Form.UndoBtn, Qt::LeftButton);
   EXPECT_EQ(Engine().Table.PileCount(0), 1);
+  EXPECT_EQ(Engine().Table.PileCount(1), 1);
+}
+
+// Tab reaches the tool-bar buttons and Space presses the one with the focus;
+// the window's shortcut keys keep working while a button has it.
+TEST_F(Form1Test, ToolBarButtonsTakeTheFocusWithoutEatingTheShortcuts) {
+  Form.setFocus();
+  std::set<QWidget*> visited;
+  for (int i = 0; i < 6; ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited.insert(QApplication::focusWidget());
+  }
+  EXPECT_TRUE(visited.count(Form.DealBtn) == 1 && visited.count(Form.UndoBtn) == 1);
+
+  Form.DealBtn->setFocus();
+  QTest::keyClick(Form.DealBtn, Qt::Key_Space);
+  EXPECT_EQ(CardsOnColumns(), 54);
+  AnswerGameMessage(-1, false);
+  QTest::keyClick(Form.DealBtn, Qt::Key_R);
+  EXPECT_EQ(Asked, QStringList({"Restart", "Restart Game?", "Yes", "No"}));
+  Asked.clear();
+  Engine().MoveCount = 1;
+  AnswerGameMessage(2, true);
+  QTest::keyClick(Form.DealBtn, Qt::Key_F2);
+  EXPECT_EQ(Asked.value(0), "Deal?");
+}
+
+TEST(Form1Layout, TheTableIsLaidOutAt801By472WithTheFrameAtItsPlace) {
+  TFakeSoundOutput sound;
+  TManualClock clock;
+  TForm1 form(&sound, &clock);
+  form.show();
+  EXPECT_EQ(form.Image1->size(), QSize(801, 472));
+  EXPECT_EQ(form.Engine().TablePicture().size(), QSize(801, 472));
+  EXPECT_EQ(form.frameGeometry().topLeft(), QPoint(467, 264));
 }
 
 TEST_F(Form1Test, F2DealsAtOnceBeforeAnyGameAndAsksDuringOne) {
