@@ -26,17 +26,19 @@ TEST_F(DealingTest, StartUpShowsAnEmptyGameAndIgnoresTableClicks) {
   }
 }
 
-TEST_F(DealingTest, ANarrowScreenStartsWithSmallCards) {
-  TRecordingHost host;
-  host.Screen = 799;
-  TGameEngine engine(host, Random);
-  engine.ResizeTable(QSize(640, 480));
-  engine.EngineStart();
-  EXPECT_TRUE(engine.SmallCards);
-  EXPECT_TRUE(host.SmallCardsChecked);
-  EXPECT_EQ(engine.Deck().CardSize(), QSize(54, 72));
-  EXPECT_EQ(engine.PileOrigin, QPoint(5, 80));
-  EXPECT_FALSE(Engine.SmallCards);
+TEST_F(DealingTest, ScreensNarrowerThan800PixelsStartWithSmallCards) {
+  for (const int width : {799, 800}) {
+    TRecordingHost host;
+    host.Screen = width;
+    TGameEngine engine(host, Random);
+    engine.ResizeTable(QSize(640, 480));
+    engine.EngineStart();
+    const bool small = width < 800;
+    EXPECT_EQ(engine.SmallCards, small) << width;
+    EXPECT_EQ(host.SmallCardsChecked, small);
+    EXPECT_EQ(engine.Deck().CardSize(), small ? QSize(54, 72) : QSize(71, 96));
+    EXPECT_EQ(engine.PileOrigin, small ? QPoint(5, 80) : QPoint(5, 105));
+  }
 }
 
 TEST_F(DealingTest, NewGameDealsSixOrFiveCardsWithOnlyTheTopFaceUp) {
@@ -226,12 +228,15 @@ TEST_F(DealingTest, GatherCardsHeapsEveryCardFaceDownNearTheStock) {
   EXPECT_EQ(Engine.Table.PileCount(0), 6);  // the tables stay as they are
 }
 
+// From seed 20261208 the generator's first six draws in 0..5, less 3, are
+// -1 0 2 1 0 2 (worked out by hand from the sequence's formula): each card
+// takes its vertical offset first, then its horizontal one.
 TEST_F(DealingTest, GatherDrawsTheVerticalOffsetFirst) {
-  TRandom copy = Random;
+  Random.SetSeed(20261208);
   Engine.GatherCards();
-  const int dy = static_cast<int>(copy.Next(6)) - 3;
-  const int dx = static_cast<int>(copy.Next(6)) - 3;
-  EXPECT_EQ(Engine.Deck().Card(0).Position, Engine.StockPoint + QPoint(dx, dy));
+  EXPECT_EQ(Engine.Deck().Card(0).Position, Engine.StockPoint + QPoint(0, -1));
+  EXPECT_EQ(Engine.Deck().Card(1).Position, Engine.StockPoint + QPoint(1, 2));
+  EXPECT_EQ(Engine.Deck().Card(2).Position, Engine.StockPoint + QPoint(2, 0));
 }
 
 }  // namespace

@@ -133,14 +133,28 @@ TEST_F(MoveRulesTest, AutoMoveModeAcceptsFaceDownPicksButMovesNoBrokenRun) {
   EXPECT_EQ(Engine.Table.HomeSlot(0, 12)->Name, "KS");
 }
 
-TEST_F(MoveRulesTest, APickFromBeforeAnUndoMovesNothing) {
+// A pick survives a new deal and an undo; if its slot then holds another
+// card, the destination click moves nothing.
+TEST_F(MoveRulesTest, APickFromBeforeANewDealOrAnUndoMovesNothing) {
   Arrange({"5H", "6S", "6C 5D"});
   Click(PointOn(0, 0));  // picks the Five of Hearts
-  Engine.NewGame();      // the pick survives the new deal
+  Engine.NewGame();
   EXPECT_EQ(Engine.SelectStage, 1);
   Click(PointOn(1, 0));
   EXPECT_EQ(Engine.SelectStage, 0);
   EXPECT_EQ(Engine.MoveCount, 0);
+
+  Arrange({"5H", "6S", "6C", "5D"});
+  Move(PointOn(0, 0), PointOn(1, 0));  // the Five of Hearts leaves column 0
+  Move(PointOn(3, 0), PointOn(0, 0));  // the Five of Diamonds takes its place
+  Click(PointOn(0, 0));                // and is picked
+  ASSERT_TRUE(Engine.UndoMove());
+  ASSERT_TRUE(Engine.UndoMove());
+  ASSERT_EQ(NameAt(0, 0), "5H");
+  Click(PointOn(2, 0));
+  EXPECT_EQ(Engine.SelectStage, 0);
+  EXPECT_EQ(ColumnNames(0), QStringList{"5H"});
+  EXPECT_EQ(ColumnNames(2), QStringList{"6C"});
   ExpectEveryCardOnce();
 }
 

@@ -115,15 +115,6 @@ TEST_F(UndoTest, UndoLeavesAPickedSourceInPlace) {
   EXPECT_EQ(Host.Panel(MessageDis), "Click On Destination");
 }
 
-TEST_F(UndoTest, ACopiedSnapshotOwnsItsOrder) {
-  Engine.NewGame();
-  TUndoItem first;
-  Engine.SaveItem(first);
-  TUndoItem copy = first;
-  copy.DeckState.DeckArray[0] = -5;
-  EXPECT_NE(first.DeckState.DeckArray[0], -5);
-}
-
 TEST_F(UndoTest, RestoringPutsTheStockFaceDownAndKeepsTheMoveCount) {
   Engine.NewGame();
   TUndoItem start;

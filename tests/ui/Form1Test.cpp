@@ -117,14 +117,17 @@ TEST_F(Form1Test, ADraggedRunMovesAndARefusedDropSlidesBackWithItsReason) {
   EXPECT_TRUE(Engine().Table.Slot(0, 0)->FaceUp);
 
   QString box;
-  AnswerNextDialog([&box](QWidget* dialog) {
+  QMessageBox::StandardButtons buttons;
+  AnswerNextDialog([&box, &buttons](QWidget* dialog) {
     box = static_cast<QMessageBox*>(dialog)->text();
+    buttons = static_cast<QMessageBox*>(dialog)->standardButtons();
     static_cast<QMessageBox*>(dialog)->accept();
   });
   const QPoint home = Engine().Table.Slot(2, 0)->Position;
   Drag(TopOf(2), TopOf(4));
   EXPECT_EQ(PanelText(ErrorDis), "No where to move Five of Clubs");
   EXPECT_TRUE(box.startsWith("No where to move Five of Clubs\r\n\r\nTo disable these messages"));
+  EXPECT_EQ(buttons, QMessageBox::Ok);
   EXPECT_EQ(Engine().Table.PileCount(2), 1);
   EXPECT_EQ(Engine().Table.Slot(2, 0)->Position, home);
 }
