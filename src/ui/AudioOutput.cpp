@@ -108,7 +108,47 @@ qint64 TPcmSource::readData(char* data, qint64 maxSize) {
   return copied;
 }
 
-TAudioOutput::TAudioOutput() : FSource(std::make_unique<TPcmSource>()) {}
+namespace {
+
+class TDeviceSink : public TAudioSinkPort {
+ public:
+  QAudioFormat FormatFor(const QAudioFormat& waveFormat) override {
+    FDevice = DefaultOutput();
+    if (FDevice.isNull())
+      return {};
+    return FDevice.isFormatSupported(waveFormat) ? waveFormat : FDevice.preferredFormat();
+  }
+
+  bool Start(QIODevice* source, const QAudioFormat& format) override {
+    // Most plays keep the sink: same device, same format.
+    if (!FSink || FSinkDevice != FDevice || FSink->format() != format) {
+      FSink.reset();
+      FSink = std::make_unique<QAudioSink>(FDevice, format);
+      FSinkDevice = FDevice;
+    }
+    FSink->start(source);
+    return FSink->error() == QAudio::NoError;
+  }
+
+  void Stop() override {
+    if (FSink)
+      FSink->stop();
+  }
+
+ private:
+  QAudioDevice FDevice;
+  std::unique_ptr<QAudioSink> FSink;
+  QAudioDevice FSinkDevice;
+};
+
+}  // namespace
+
+std::unique_ptr<TAudioSinkPort> MakeDeviceSink() {
+  return std::make_unique<TDeviceSink>();
+}
+
+TAudioOutput::TAudioOutput(std::unique_ptr<TAudioSinkPort> sink)
+    : FSource(std::make_unique<TPcmSource>()), FSink(std::move(sink)) {}
 
 TAudioOutput::~TAudioOutput() {
   Stop();
@@ -119,33 +159,17 @@ void TAudioOutput::Play(const QByteArray& wave, bool loop) {
   const std::optional<TWaveData> data = ParseWave(wave);
   if (!data || data->Samples.isEmpty())
     return;
-  const QAudioDevice device = DefaultOutput();
-  if (device.isNull())
-    return;
-  QAudioFormat format = WaveFormat(*data);
-  if (!device.isFormatSupported(format))
-    format = device.preferredFormat();
+  const QAudioFormat format = FSink->FormatFor(WaveFormat(*data));
   if (!format.isValid())
     return;
   FSource->Load(PlaysAsStored(*data, format) ? data->Samples : ConvertSamples(*data, format), loop);
-  PrepareSink(device, format);
-  FSink->start(FSource.get());
-  if (FSink->error() != QAudio::NoError)
+  if (!FSink->Start(FSource.get(), format))
     Stop();
 }
 
 void TAudioOutput::Stop() {
-  if (FSink)
-    FSink->stop();
+  FSink->Stop();
   FSource->close();
-}
-
-void TAudioOutput::PrepareSink(const QAudioDevice& device, const QAudioFormat& format) {
-  if (FSink && FSinkDevice == device && FSink->format() == format)
-    return;
-  FSink.reset();
-  FSink = std::make_unique<QAudioSink>(device, format);
-  FSinkDevice = device;
 }
 
 QAudioFormat WaveFormat(const TWaveData& wave) {

@@ -9,8 +9,6 @@
 #include "cards/Sound.h"
 #include "cards/SoundBank.h"
 
-class QAudioSink;
-
 // Hands raw PCM bytes to an audio sink as it asks for them; when looping it
 // starts again from the beginning instead of running out.
 class TPcmSource : public QIODevice {
@@ -32,24 +30,37 @@ class TPcmSource : public QIODevice {
   bool FLoop = false;
 };
 
-// Plays the recordings on the system's default audio output, one at a time,
-// without waiting for them. With no output device it stays silent.
+// Where a sound's bytes go: the system's audio sink, which pulls them from a
+// source as it plays, or a stand-in that tests pull from themselves.
+class TAudioSinkPort {
+ public:
+  virtual ~TAudioSinkPort() = default;
+  // The format to play a wave of `waveFormat` in: the wave's own when the
+  // device takes it, else the device's preferred one; invalid with no device.
+  virtual QAudioFormat FormatFor(const QAudioFormat& waveFormat) = 0;
+  // Starts pulling from `source` in `format`; false when playing failed.
+  virtual bool Start(QIODevice* source, const QAudioFormat& format) = 0;
+  virtual void Stop() = 0;
+};
+
+// The system's default audio output through a Qt audio sink.
+std::unique_ptr<TAudioSinkPort> MakeDeviceSink();
+
+// Plays the recordings one at a time, without waiting for them: a new sound
+// replaces the one playing, a looping one runs until stopped or replaced.
+// With no output device it stays silent.
 class TAudioOutput : public TSoundOutput {
  public:
-  TAudioOutput();
+  explicit TAudioOutput(std::unique_ptr<TAudioSinkPort> sink = MakeDeviceSink());
   ~TAudioOutput() override;
 
   void Play(const QByteArray& wave, bool loop) override;
   void Stop() override;
 
  private:
-  // Keeps the sink when device and format are unchanged, as most plays are.
-  void PrepareSink(const QAudioDevice& device, const QAudioFormat& format);
-
   // Declared before the sink, so the sink that reads from it goes first.
   std::unique_ptr<TPcmSource> FSource;
-  std::unique_ptr<QAudioSink> FSink;
-  QAudioDevice FSinkDevice;
+  std::unique_ptr<TAudioSinkPort> FSink;
 };
 
 // The audio format the wave's samples are stored in.

@@ -18,27 +18,99 @@ void RecordWarning(QtMsgType type, const QMessageLogContext&, const QString& mes
     Warnings << message;
 }
 
-// This machine has no audio device: every call must come back at once,
-// leave nothing playing behind and say nothing.
-TEST(AudioOutputTest, PlaysLoopsReplacesAndStopsQuietlyWithoutADevice) {
+// Without an audio device every call comes back at once and says nothing.
+TEST(AudioOutputTest, StaysQuietWithoutADevice) {
   Warnings.clear();
   const QtMessageHandler previous = qInstallMessageHandler(RecordWarning);
   {
     TAudioOutput output;
-    output.Stop();
-    output.Play(SoundWave(sndPlayCard), false);
     output.Play(SoundWave(sndDeal), true);
+    output.Stop();
     output.Play(SoundWave(sndMoveTo), true);
-    QCoreApplication::processEvents();
-    output.Stop();
-    output.Stop();
-    output.Play(QByteArray("not a wave"), false);
-    output.Play(QByteArray(), true);
-    output.Play(SoundWave(sndDeal), true);
-    QCoreApplication::processEvents();
-  }  // destroyed while the loop plays
+  }  // destroyed while the loop would play
   qInstallMessageHandler(previous);
   EXPECT_TRUE(Warnings.isEmpty()) << Warnings.join(QLatin1Char('\n')).toStdString();
+}
+
+// A sink that takes one format and is pulled by the test as the audio
+// system pulls a real one.
+class TFakeSink : public TAudioSinkPort {
+ public:
+  explicit TFakeSink(QAudioFormat takes) : FTakes(takes) {}
+  QAudioFormat FormatFor(const QAudioFormat& waveFormat) override {
+    return waveFormat == FTakes ? waveFormat : FTakes;
+  }
+  bool Start(QIODevice* source, const QAudioFormat& format) override {
+    Source = source;
+    Format = format;
+    return true;
+  }
+  void Stop() override { ++Stops; }
+  // What the sink would take in one pull of up to `size` bytes.
+  QByteArray Pull(qint64 size) {
+    if (Source == nullptr || !Source->isOpen())
+      return {};
+    QByteArray bytes(size, '\0');
+    bytes.truncate(std::max<qint64>(Source->read(bytes.data(), size), 0));
+    return bytes;
+  }
+
+  QIODevice* Source = nullptr;
+  QAudioFormat Format;
+  int Stops = 0;
+
+ private:
+  QAudioFormat FTakes;
+};
+
+QByteArray Repeated(const QByteArray& bytes, qint64 size) {
+  QByteArray out;
+  while (out.size() < size)
+    out += bytes;
+  return out.left(size);
+}
+
+TEST(AudioOutputTest, PlaysOnceLoopsReplacesAndStopsThroughTheSink) {
+  const QByteArray click = SoundWave(sndPlayCard), deal = SoundWave(sndDeal);
+  const TWaveData clickData = *ParseWave(click), dealData = *ParseWave(deal);
+  auto owned = std::make_unique<TFakeSink>(WaveFormat(clickData));
+  TFakeSink& sink = *owned;
+  TAudioOutput output(std::move(owned));
+
+  output.Play(click, false);  // once: every sample, then nothing more
+  const qint64 size = clickData.Samples.size();
+  EXPECT_EQ(sink.Format, WaveFormat(clickData));
+  EXPECT_EQ(sink.Pull(size + 100), clickData.Samples);
+  EXPECT_EQ(sink.Pull(100), QByteArray());
+
+  output.Play(deal, true);  // looping: the samples again and again
+  const qint64 pulled = dealData.Samples.size() * 2 + 7;
+  EXPECT_EQ(sink.Pull(pulled), Repeated(dealData.Samples, pulled));
+
+  output.Play(click, false);  // a new sound replaces the loop from its start
+  EXPECT_EQ(sink.Pull(64), clickData.Samples.left(64));
+  const int stops = sink.Stops;
+  output.Stop();
+  EXPECT_EQ(sink.Stops, stops + 1);
+  EXPECT_EQ(sink.Pull(64), QByteArray());
+
+  output.Play(QByteArray("not a wave"), true);  // nothing to play: stays stopped
+  EXPECT_EQ(sink.Pull(64), QByteArray());
+}
+
+TEST(AudioOutputTest, ConvertsForASinkThatTakesAnotherFormat) {
+  QAudioFormat stereoFloat;
+  stereoFloat.setSampleRate(44100);
+  stereoFloat.setChannelCount(2);
+  stereoFloat.setSampleFormat(QAudioFormat::Float);
+  auto owned = std::make_unique<TFakeSink>(stereoFloat);
+  TFakeSink& sink = *owned;
+  TAudioOutput output(std::move(owned));
+  const QByteArray click = SoundWave(sndPlayCard);
+  output.Play(click, false);
+  EXPECT_EQ(sink.Format, stereoFloat);
+  const QByteArray expected = ConvertSamples(*ParseWave(click), stereoFloat);
+  EXPECT_EQ(sink.Pull(expected.size() + 8), expected);
 }
 
 QByteArray ReadAll(TPcmSource& source, qint64 size) {
