@@ -1,9 +1,8 @@
-// sorvane-driver: plays Sorvane-32 without a window. It reads commands, one a
-// line, from a file or standard input, runs them on the game engine with a
-// recording host that waits in zero time, and prints what the player would
-// see. "help" lists the commands.
+// sorvane32-driver: plays Sorvane-32 without a window. It reads commands, one
+// a line, from standard input (or from the file named on the command line),
+// runs them on the game engine with a host that waits in zero time, and
+// prints what the player would see and hear. "help" lists the commands.
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
@@ -12,154 +11,224 @@
 #include <functional>
 #include <iostream>
 #include <map>
+#include <stdexcept>
 
+#include "DriverHost.h"
 #include "cards/Card.h"
 #include "game/GameEngine.h"
-#include "game/RecordingHost.h"
 
 namespace {
 
-const char* const Help = R"(Commands (one a line; # starts a comment):
-  seed N               shuffle with seed N from now on (default: the clock)
-  size W H             table picture size (default 1024 768)
-  new                  deal a new game
-  deal                 click on the stock
-  click X Y [right]    press and release at X, Y
-  press X Y | move X Y | release X Y
-  drag X1 Y1 X2 Y2     press, 15 moves, release
-  pick C R             click slot R of column C
-  to C                 click the top of column C
-  home P               click home pile P
-  undo | replay
-  auto on|off | verbose on|off | small on|off
-  state                print the table, counters and status bar
-  png FILE             write the table picture
+const char* const Help = R"(Commands, one a line (a blank line or one starting with # is ignored):
+  size W H                       table picture size (default 800 520)
+  small on|off                   card size
+  option automove|verbose|sound on|off
+  seed N                         every later shuffle starts from seed N
+  new | deal | replay | undo     new game, click on the stock, replay, undo
+  press X Y [left|right|middle]  the mouse on the table picture
+  move X Y | release X Y
+  click X Y [left|right|middle]  press and release
+  drag X1 Y1 X2 Y2               press, 12 moves along the line, release
+  pick C R | to C | home P       click slot R of column C, the top of column C, home pile P
+  state                          the status texts, counters and every place's cards
+  card I                         card I's name, position, stacking order and flags
+  render FILE | png FILE         write the table picture as PNG
+  realtime on|off                wait for real time in animations
 )";
+
+// A command's argument that cannot be taken; its text says why.
+class EBadCommand : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+int Number(const QString& word) {
+  bool ok = false;
+  const int value = word.toInt(&ok);
+  if (!ok)
+    throw EBadCommand("not a number: " + word.toStdString());
+  return value;
+}
+
+bool OnOff(const QString& word) {
+  if (word != "on" && word != "off")
+    throw EBadCommand("expected on or off, not " + word.toStdString());
+  return word == "on";
+}
+
+int Button(const QString& word) {
+  static const std::map<QString, int> buttons{
+      {"left", mbLeft}, {"right", mbRight}, {"middle", mbMiddle}};
+  const auto found = buttons.find(word.isEmpty() ? QStringLiteral("left") : word);
+  if (found == buttons.end())
+    throw EBadCommand("no such button: " + word.toStdString());
+  return found->second;
+}
+
+QPoint Point(const QStringList& a, int first) {
+  return {Number(a[first]), Number(a[first + 1])};
+}
+
+QString Cards(const std::vector<const TCard*>& cards) {
+  QString text;
+  for (const TCard* card : cards)
+    text +=
+        QStringLiteral(" %1(%2)%3").arg(card->Name).arg(card->Index).arg(card->FaceUp ? '+' : '-');
+  return text;
+}
 
 class TDriver {
  public:
-  TDriver() : Engine(Host) {
-    Engine.ResizeTable(QSize(1024, 768));
+  TDriver() : Host(Out), Engine(Host) {
+    Engine.ResizeTable(QSize(800, 520));
     Engine.EngineStart();
   }
 
-  bool Run(const QString& line) {
+  void Run(const QString& line) {
     QStringList words = line.split(' ', Qt::SkipEmptyParts);
     if (words.isEmpty() || words[0].startsWith('#'))
-      return true;
-    const QString command = words.takeFirst();
-    const auto found = Commands().find(command);
-    if (found == Commands().end() || words.size() < found->second.first) {
-      std::cerr << "cannot do: " << line.toStdString() << "\n";
-      return false;
+      return;
+    const QString name = words.takeFirst();
+    try {
+      const auto found = Commands().find(name);
+      if (found == Commands().end())
+        throw EBadCommand("unknown command " + name.toStdString());
+      const auto& [least, most, action] = found->second;
+      if (words.size() < least || words.size() > most)
+        throw EBadCommand(name.toStdString() + " takes " + std::to_string(least) +
+                          (most > least ? " to " + std::to_string(most) : std::string()) +
+                          " arguments");
+      action(*this, words);
+    } catch (const EBadCommand& error) {
+      Out << "bad command: " << error.what() << Qt::endl;
     }
-    found->second.second(this, words);
-    return true;
-  }
-
-  void PrintState() const {
-    QTextStream out(stdout);
-    for (int c = 0; c < Columns; ++c) {
-      out << "column " << c << ":";
-      for (int r = 0; r < PileSlots && Engine.Table.Slot(c, r); ++r)
-        out << ' ' << (Engine.Table.Slot(c, r)->FaceUp ? "" : "-") << Engine.Table.Slot(c, r)->Name;
-      out << '\n';
-    }
-    for (int p = 0; p < HomePiles; ++p)
-      if (Engine.Table.HomeSlot(p, 12))
-        out << "home " << p << ": " << Engine.Table.HomeSlot(p, 12)->Name << '\n';
-    out << "stock " << Engine.Deck().Shuffler().ShuffleIndex() << ", moves " << Engine.MoveCount
-        << ", deals " << Engine.DealCount << ", score " << Engine.GameScore() << ", state "
-        << Engine.GameState << '\n';
-    out << "caption: " << Host.Caption << '\n';
-    out << "prompt: " << Host.Panel(MessageDis) << " | error: " << Host.Panel(ErrorDis)
-        << " | card: " << Host.Panel(CurCardDis) << '\n';
   }
 
  private:
-  using TAction = std::function<void(TDriver*, const QStringList&)>;
-  static const std::map<QString, std::pair<int, TAction>>& Commands() {
-    static const std::map<QString, std::pair<int, TAction>> commands{
-        {"seed", {1, [](TDriver* d, const QStringList& a) { d->SetSeed(a[0].toUInt()); }}},
+  struct TCommand {
+    int Least, Most;
+    std::function<void(TDriver&, const QStringList&)> Action;
+  };
+
+  static const std::map<QString, TCommand>& Commands() {
+    using A = const QStringList&;
+    static const std::map<QString, TCommand> commands{
         {"size",
-         {2,
-          [](TDriver* d, const QStringList& a) {
-            d->Engine.ResizeTable(QSize(a[0].toInt(), a[1].toInt()));
-          }}},
-        {"new", {0, [](TDriver* d, const QStringList&) { d->Engine.NewGame(); }}},
-        {"deal",
-         {0, [](TDriver* d, const QStringList&) { d->ClickAt(d->Engine.DealRect.center()); }}},
-        {"click",
-         {2,
-          [](TDriver* d, const QStringList& a) {
-            d->ClickAt({a[0].toInt(), a[1].toInt()}, a.value(2) == "right" ? mbRight : mbLeft);
-          }}},
-        {"press",
-         {2,
-          [](TDriver* d, const QStringList& a) {
-            d->Engine.TableMouseDown(mbLeft, a[0].toInt(), a[1].toInt());
-          }}},
+         {2, 2, [](TDriver& d, A a) { d.Engine.ResizeTable(QSize(Number(a[0]), Number(a[1]))); }}},
+        {"small", {1, 1, [](TDriver& d, A a) { d.Engine.ApplyCardSize(OnOff(a[0])); }}},
+        {"option", {2, 2, [](TDriver& d, A a) { d.SetOption(a[0], OnOff(a[1])); }}},
+        {"seed", {1, 1, [](TDriver&, A a) { SetSeed(static_cast<uint32_t>(Number(a[0]))); }}},
+        {"new", {0, 0, [](TDriver& d, A) { d.Engine.NewGame(); }}},
+        {"deal", {0, 0, [](TDriver& d, A) { d.Click(d.Engine.DealRect.center(), mbLeft); }}},
+        {"replay", {0, 0, [](TDriver& d, A) { d.Engine.ReplayGame(); }}},
+        {"undo", {0, 0, [](TDriver& d, A) { d.Engine.UndoMove(); }}},
+        {"press", {2, 3, [](TDriver& d, A a) { d.Press(Point(a, 0), Button(a.value(2))); }}},
         {"move",
-         {2, [](TDriver* d,
-                const QStringList& a) { d->Engine.TableMouseMove(a[0].toInt(), a[1].toInt()); }}},
+         {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseMove(Number(a[0]), Number(a[1])); }}},
         {"release",
-         {2, [](TDriver* d,
-                const QStringList& a) { d->Engine.TableMouseUp(a[0].toInt(), a[1].toInt()); }}},
-        {"drag",
-         {4,
-          [](TDriver* d, const QStringList& a) {
-            d->Drag({a[0].toInt(), a[1].toInt()}, {a[2].toInt(), a[3].toInt()});
-          }}},
-        {"pick",
-         {2, [](TDriver* d, const QStringList& a) { d->ClickSlot(a[0].toInt(), a[1].toInt()); }}},
-        {"to",
-         {1,
-          [](TDriver* d, const QStringList& a) {
-            const int c = std::clamp(a[0].toInt(), 0, Columns - 1);
-            d->ClickSlot(c, d->Engine.Table.LastRow(c));
-          }}},
-        {"home",
-         {1,
-          [](TDriver* d, const QStringList& a) {
-            const int p = std::clamp(a[0].toInt(), 0, HomePiles - 1);
-            d->ClickAt(d->Engine.HomePoint(p) + QPoint(10, 10));
-          }}},
-        {"undo", {0, [](TDriver* d, const QStringList&) { d->Engine.UndoMove(); }}},
-        {"replay", {0, [](TDriver* d, const QStringList&) { d->Engine.ReplayGame(); }}},
-        {"auto", {1, [](TDriver* d, const QStringList& a) { d->Host.AutoMove = a[0] == "on"; }}},
-        {"verbose", {1, [](TDriver* d, const QStringList& a) { d->Host.Verbose = a[0] == "on"; }}},
-        {"small",
-         {1, [](TDriver* d, const QStringList& a) { d->Engine.ApplyCardSize(a[0] == "on"); }}},
-        {"state", {0, [](TDriver* d, const QStringList&) { d->PrintState(); }}},
-        {"png", {1, [](TDriver* d, const QStringList& a) { d->Engine.TablePicture().save(a[0]); }}},
-        {"help", {0, [](TDriver*, const QStringList&) { std::cout << Help; }}},
+         {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseUp(Number(a[0]), Number(a[1])); }}},
+        {"click", {2, 3, [](TDriver& d, A a) { d.Click(Point(a, 0), Button(a.value(2))); }}},
+        {"drag", {4, 4, [](TDriver& d, A a) { d.Drag(Point(a, 0), Point(a, 2)); }}},
+        {"pick", {2, 2, [](TDriver& d, A a) { d.ClickSlot(Number(a[0]), Number(a[1])); }}},
+        {"to", {1, 1, [](TDriver& d, A a) { d.ClickTop(Number(a[0])); }}},
+        {"home", {1, 1, [](TDriver& d, A a) { d.ClickHome(Number(a[0])); }}},
+        {"state", {0, 0, [](TDriver& d, A) { d.PrintState(); }}},
+        {"card", {1, 1, [](TDriver& d, A a) { d.PrintCard(Number(a[0])); }}},
+        {"render", {1, 1, [](TDriver& d, A a) { d.Render(a[0]); }}},
+        {"png", {1, 1, [](TDriver& d, A a) { d.Render(a[0]); }}},
+        {"realtime", {1, 1, [](TDriver& d, A a) { d.Host.DriverClock.RealTime = OnOff(a[0]); }}},
+        {"help", {0, 0, [](TDriver& d, A) { d.Out << Help << Qt::flush; }}},
     };
     return commands;
   }
 
-  void SetSeed(uint32_t seed) {
+  static void SetSeed(uint32_t seed) {
     TRandom::Program().SetSeedSource([seed] { return seed; });
   }
-  void ClickAt(QPoint p, int buttons = mbLeft) {
-    Engine.TableMouseDown(buttons, p.x(), p.y());
+
+  void SetOption(const QString& option, bool on) {
+    if (option == "automove")
+      Host.AutoMove = on;
+    else if (option == "verbose")
+      Host.Verbose = on;
+    else if (option == "sound")
+      Host.SoundOff = !on;
+    else
+      throw EBadCommand("no such option: " + option.toStdString());
+  }
+
+  void Press(QPoint p, int buttons) { Engine.TableMouseDown(buttons, p.x(), p.y()); }
+  void Click(QPoint p, int buttons) {
+    Press(p, buttons);
     Engine.TableMouseUp(p.x(), p.y());
   }
-  void ClickSlot(int c, int r) {
-    c = std::clamp(c, 0, Columns - 1);
-    r = std::clamp(r, 0, PileSlots - 1);
-    ClickAt(Engine.SlotPoint(c, r) + QPoint(Engine.Deck().CardWidth() / 2, 3));
-  }
   void Drag(QPoint from, QPoint to) {
-    constexpr int Moves = 15;
-    Engine.TableMouseDown(mbLeft, from.x(), from.y());
+    constexpr int Moves = 12;
+    Press(from, mbLeft);
     for (int i = 1; i <= Moves; ++i) {
       const QPoint p = from + (to - from) * i / Moves;
       Engine.TableMouseMove(p.x(), p.y());
     }
     Engine.TableMouseUp(to.x(), to.y());
   }
+  void ClickSlot(int c, int r) {
+    if (c < 0 || c >= Columns || r < 0 || r >= PileSlots)
+      throw EBadCommand("no such slot");
+    Click(Engine.SlotPoint(c, r) + QPoint(Engine.Deck().CardWidth() / 2, 3), mbLeft);
+  }
+  void ClickTop(int c) {
+    if (c < 0 || c >= Columns)
+      throw EBadCommand("no such column");
+    ClickSlot(c, Engine.Table.LastRow(c));
+  }
+  void ClickHome(int p) {
+    if (p < 0 || p >= HomePiles)
+      throw EBadCommand("no such home pile");
+    Click(Engine.HomePoint(p) + QPoint(10, 10), mbLeft);
+  }
 
-  TRecordingHost Host;
+  void PrintState() {
+    Out << "caption: " << Host.Caption << '\n'
+        << "prompt: " << Host.Panel(MessageDis) << '\n'
+        << "error: " << Host.Panel(ErrorDis) << '\n'
+        << "cursor: " << Host.Panel(CurCardDis) << '\n'
+        << "moves: " << Engine.MoveCount << '\n'
+        << "score: " << Engine.GameScore() << '\n'
+        << "counter: " << Engine.CardCounter << '\n'
+        << "deals: " << Engine.DealCount << '\n'
+        << "stock: " << Engine.Deck().Shuffler().ShuffleIndex() << '\n'
+        << "gamestate: " << Engine.GameState << '\n';
+    for (int p = 0; p < HomePiles; ++p) {
+      std::vector<const TCard*> cards;
+      for (int s = 0; s < HomeSlots && Engine.Table.HomeSlot(p, s) != nullptr; ++s)
+        cards.push_back(Engine.Table.HomeSlot(p, s));
+      Out << "home " << p << ':' << Cards(cards) << '\n';
+    }
+    for (int c = 0; c < Columns; ++c) {
+      std::vector<const TCard*> cards;
+      for (int r = 0; r < PileSlots && Engine.Table.Slot(c, r) != nullptr; ++r)
+        cards.push_back(Engine.Table.Slot(c, r));
+      Out << "col " << c << ':' << Cards(cards) << '\n';
+    }
+    Out.flush();
+  }
+
+  void PrintCard(int index) {
+    if (index < 0 || index >= Engine.Deck().CardCount())
+      throw EBadCommand("no such card");
+    const TCard& card = Engine.Deck().Card(index);
+    Out << "card " << index << ' ' << card.Name << ' ' << card.Position.x() << ' '
+        << card.Position.y() << ' ' << card.ZOrder << ' ' << (card.Visible ? "visible" : "hidden")
+        << ' ' << (card.FaceUp ? "up" : "down") << Qt::endl;
+  }
+
+  void Render(const QString& file) {
+    if (!Engine.TablePicture().save(file, "PNG"))
+      throw EBadCommand("cannot write " + file.toStdString());
+  }
+
+  QTextStream Out{stdout};
+  TDriverHost Host;
   TGameEngine Engine;
 };
 
@@ -179,8 +248,7 @@ int main(int argc, char** argv) {
   }
   std::istream& in = argc > 1 ? file : std::cin;
   TDriver driver;
-  bool ok = true;
   for (std::string line; std::getline(in, line);)
-    ok = driver.Run(QString::fromStdString(line)) && ok;
-  return ok ? 0 : 1;
+    driver.Run(QString::fromStdString(line));
+  return in.bad() ? 2 : 0;
 }
