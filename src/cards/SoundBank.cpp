@@ -5,21 +5,22 @@
 #include <cstdint>
 #include <iterator>
 
-#include "cards/SoundIds.h"
-#include "cards/SoundRecipes.h"
-#include "cards/SoundSynth.h"
+#include <QFile>
 
-using namespace SoundSynth;
+#include "cards/SoundIds.h"
 
 namespace {
 
 constexpr int SoundCount = static_cast<int>(std::size(SoundNames));
 
-std::array<QByteArray, SoundCount> SynthesiseAll() {
+// The recordings are built into the program as resources named after the
+// sounds; they are read once, at the first request.
+std::array<QByteArray, SoundCount> LoadAll() {
   std::array<QByteArray, SoundCount> waves;
   for (int sound = 0; sound < SoundCount; ++sound) {
-    const std::vector<TSignal> channels = SoundRecipes::Synthesise(sound);
-    waves[sound] = WaveFile(Quantise(channels), static_cast<int>(channels.size()), SampleRate);
+    QFile file(QStringLiteral(":/sounds/%1.wav").arg(QLatin1String(SoundNames[sound])));
+    if (file.open(QIODevice::ReadOnly))
+      waves[static_cast<size_t>(sound)] = file.readAll();
   }
   return waves;
 }
@@ -82,7 +83,7 @@ std::optional<TWaveData> ReadFormat(const QByteArray& bytes, qsizetype body, qsi
 }  // namespace
 
 const QByteArray& SoundWave(int sound) {
-  static const std::array<QByteArray, SoundCount> waves = SynthesiseAll();
+  static const std::array<QByteArray, SoundCount> waves = LoadAll();
   if (sound < 0 || sound >= SoundCount)
     return NoWave();
   return waves[sound];

@@ -9,6 +9,8 @@
 #include "cards/Sound.h"
 #include "cards/SoundBank.h"
 #include "cards/SoundIds.h"
+#include "cards/SoundRecipes.h"
+#include "cards/SoundSynth.h"
 
 namespace {
 
@@ -63,6 +65,18 @@ TEST(SoundBankTest, EveryRecordingIsAConsistent16BitPcmWave) {
     const double seconds = static_cast<double>(wave.Frames()) / wave.SampleRate;
     EXPECT_GE(seconds, 0.03);
     EXPECT_LE(seconds, sound == sndWinner ? 3.0 : 1.2);
+  }
+}
+
+// The program carries the recordings built in; they are exactly what the
+// synthesiser makes.
+TEST(SoundBankTest, TheBuiltInRecordingsAreWhatTheSynthesiserMakes) {
+  for (int sound = 0; sound < SoundCount; ++sound) {
+    const auto channels = SoundRecipes::Synthesise(sound);
+    EXPECT_EQ(SoundWave(sound),
+              SoundSynth::WaveFile(SoundSynth::Quantise(channels),
+                                   static_cast<int>(channels.size()), SoundSynth::SampleRate))
+        << SoundNames[sound];
   }
 }
 
