@@ -23,7 +23,7 @@ struct TBenchWindow {
     Form.resize(QSize(1920, 1080) + frame);
     QApplication::processEvents();
     Form.Engine().NewGame();
-    for (int deal = 0; deal < 3; ++deal)
+    for (int deal = 0; deal < 4; ++deal)
       Form.Engine().DealRow();
   }
   TSilentOutput Silence;
@@ -33,6 +33,7 @@ struct TBenchWindow {
 
 void WindowRedraw(benchmark::State& state) {
   TBenchWindow window;
+  window.Form.Engine().FullRepaints = true;
   state.counters["table_width"] = window.Form.Image1->width();
   for (auto _ : state)
     window.Form.Engine().Redraw(true);
@@ -43,7 +44,14 @@ void WindowDragFrame(benchmark::State& state) {
   RunDragFrames(window.Form.Engine(), state);
 }
 
+void WindowDragFrameFullRepaint(benchmark::State& state) {
+  TBenchWindow window;
+  window.Form.Engine().FullRepaints = true;
+  RunDragFrames(window.Form.Engine(), state);
+}
+
 BENCHMARK(WindowRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowDragFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowDragFrameFullRepaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -40,6 +40,8 @@ class TCard {
   bool Overlaps(const TCard& other) const;
   QRect CenteredRect(const QImage& picture) const;
   QString LongName() const;
+  // Everything Draw touches: the card, and its shadow or glow and frame.
+  QRect PaintedRect() const;
 
   // Painting on the table picture.
   void Draw(TCanvas& canvas) const;

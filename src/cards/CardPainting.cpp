@@ -15,28 +15,41 @@ constexpr int GlowOpacity = 128;
 
 }  // namespace
 
-void TCard::Draw(TCanvas& canvas) const {
-  QImage& table = canvas.Picture;
+QRect TCard::PaintedRect() const {
+  QRect painted = BoundsRect();
   if (Moving)
-    Raster::BlendPremultiplied(table, CenteredRect(ShadowPicture).topLeft(), ShadowPicture);
+    painted |= CenteredRect(ShadowPicture);
+  if (Highlighted)
+    painted |= CenteredRect(GlowPicture) | BoundsRect().adjusted(-1, -1, 1, 1);
+  return painted;
+}
+
+void TCard::Draw(TCanvas& canvas) const {
+  if (!PaintedRect().intersects(canvas.Area()))
+    return;
+  QImage& table = canvas.Picture;
+  const QPoint o = canvas.Origin;
+  if (Moving)
+    Raster::BlendPremultiplied(table, CenteredRect(ShadowPicture).topLeft() - o, ShadowPicture);
   if (Highlighted) {
-    Raster::BlendConstant(table, CenteredRect(GlowPicture).topLeft(), GlowPicture, GlowOpacity);
-    const QRect frame = BoundsRect().adjusted(-1, -1, 1, 1);
+    Raster::BlendConstant(table, CenteredRect(GlowPicture).topLeft() - o, GlowPicture, GlowOpacity);
+    const QRect frame = BoundsRect().adjusted(-1, -1, 1, 1).translated(-o);
     Raster::FillRect(table, frame, canvas.Brush);
     Raster::FrameRect(table, frame, HighlightFrameColour);
   }
   const QImage& picture = FaceUp ? FacePicture : BackPicture;
   if (FMaskRuns)
-    Raster::CopyMasked(table, Position, picture, *FMaskRuns);
+    Raster::CopyMasked(table, Position - o, picture, *FMaskRuns);
 }
 
 void TCard::SaveUnderlay(const TCanvas& canvas) {
-  const QRect area = CenteredRect(ShadowPicture);
+  const QRect area = CenteredRect(ShadowPicture).translated(-canvas.Origin);
   Underlay = canvas.Picture.copy(area).convertToFormat(QImage::Format_RGB32);
 }
 
 void TCard::RestoreUnderlay(TCanvas& canvas) const {
-  Raster::CopyOpaque(canvas.Picture, CenteredRect(ShadowPicture).topLeft(), Underlay);
+  Raster::CopyOpaque(canvas.Picture, CenteredRect(ShadowPicture).topLeft() - canvas.Origin,
+                     Underlay);
 }
 
 void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
@@ -48,7 +61,7 @@ void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
   const double turned = std::abs(std::cos(angle * M_PI / 180.0));
   const int shrink = half - static_cast<int>(std::nearbyint(turned * half));
   area.adjust(shrink, 0, -shrink, 0);
-  Raster::StretchOpaque(canvas.Picture, area, picture);
+  Raster::StretchOpaque(canvas.Picture, area.translated(-canvas.Origin), picture);
 }
 
 void TDeck::DrawAll(TCanvas& canvas) {
@@ -63,7 +76,7 @@ void TDeck::DrawAll(TCanvas& canvas) {
 }
 
 void TDeck::DrawSlot(TCanvas& canvas, int x, int y) const {
-  Raster::CopyOpaque(canvas.Picture, QPoint(x, y), SlotPicture);
+  Raster::CopyOpaque(canvas.Picture, QPoint(x, y) - canvas.Origin, SlotPicture);
 }
 
 void TDeck::FlipCard(TCard& card, TCanvas& canvas, int steps, int delayMs,

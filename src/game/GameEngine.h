@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cards/Deck.h"
+#include "cards/RepaintTracker.h"
 #include "game/GameHost.h"
 #include "game/GameTypes.h"
 
@@ -16,6 +17,8 @@
 // counters, the undo ring and the game-start snapshot, the selection of the
 // mouse play and the layout, with every operation on them. It paints into
 // its own table picture and reaches the window only through its host.
+class TCanvas;
+
 class TGameEngine {
  public:
   static constexpr int MinPileStep = 3;
@@ -85,8 +88,10 @@ class TGameEngine {
   // Layout and drawing.
   void ApplyCardSize(bool small);
   void Relayout();
+  // Paints what changed since the last frame (full) and shows it, or only
+  // shows what was drawn straight onto the picture (not full).
   void Redraw(bool full);
-  void DrawPlaces();
+  void DrawPlaces(TCanvas& canvas) const;
   void ResizeTable(QSize size);
   QPoint SlotPoint(int c, int r) const;
   QPoint HomePoint(int p) const;
@@ -100,6 +105,15 @@ class TGameEngine {
   RefreshProc Refresh() {
     return [this](bool full) { Redraw(full); };
   }
+  // The table painted afresh in full, as a frame must look after Redraw.
+  QImage PaintedInFull() const;
+  // Makes the next Redraw paint the whole table (after something else drew on it).
+  void RepaintAll() { FRepaintAll = true; }
+  // A debug switch: every frame repaints and shows the whole table.
+  bool FullRepaints = false;
+  // True while a card turns over straight on the picture, between frames
+  // that are not complete tables.
+  bool DrawingDirect() const { return !FDirectArea.isNull(); }
 
   TTable Table;
   int32_t CardCounter = 0;
@@ -151,9 +165,14 @@ class TGameEngine {
   void AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n);
   int RandomJitter();
   void ShowCardUnderCursor(int x, int y);
+  std::vector<QRect> PlaceRects() const;
+  void PaintArea(QImage& picture, const QRect& area) const;
 
   TGameHost& FHost;
   TRandom& FRandom;
   std::unique_ptr<TDeck> FDeck;
   QImage FTablePicture;
+  TRepaintTracker FTracker;
+  bool FRepaintAll = true;
+  QRect FDirectArea;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRegion>
 #include <QRgb>
 #include <QString>
 
@@ -28,8 +29,8 @@ class TGameHost {
  public:
   virtual ~TGameHost() = default;
 
-  // Shows the table picture as it now is.
-  virtual void ShowTable() = 0;
+  // Shows the table picture where it changed since it was last shown.
+  virtual void ShowTable(const QRegion& changed) = 0;
   // Lets pending window events through once.
   virtual void ProcessMessages() = 0;
   virtual TClock& Clock() = 0;

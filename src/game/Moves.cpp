@@ -49,7 +49,13 @@ void TGameEngine::TurnUpSourceTop(int cs) {
 
 void TGameEngine::FlipOnTable(TCard& card) {
   TCanvas canvas(FTablePicture);
-  FDeck->FlipCard(card, canvas, 20, 5, Refresh());
+  // The turning frames are drawn straight onto the picture, over the card's
+  // place, and only that place is shown; complete frames come between.
+  const QRect place = card.BoundsRect();
+  FDeck->FlipCard(card, canvas, 20, 5, [this, place](bool full) {
+    FDirectArea = full ? QRect() : place;
+    Redraw(full);
+  });
 }
 
 bool TGameEngine::HomeMove(const TTablePos& source, const TTablePos& dest) {

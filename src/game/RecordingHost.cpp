@@ -1,6 +1,7 @@
 #include "game/RecordingHost.h"
 
-void TRecordingHost::ShowTable() {
+void TRecordingHost::ShowTable(const QRegion& changed) {
+  LastShown = changed;
   if (OnShowTable)
     OnShowTable();
 }

@@ -21,7 +21,7 @@ class TRecordingHost : public TGameHost {
     bool Loop;
   };
 
-  void ShowTable() override;
+  void ShowTable(const QRegion& changed) override;
   void ProcessMessages() override;
   TClock& Clock() override { return FClock; }
   void PlaySound(int sound, bool loop) override { Sounds.push_back({sound, loop}); }
@@ -49,6 +49,7 @@ class TRecordingHost : public TGameHost {
 
   // What was asked.
   int MessageRounds = 0;
+  QRegion LastShown;
   int Winners = 0;
   std::vector<TSoundEvent> Sounds;
   QStringList ErrorBoxes;

@@ -97,5 +97,6 @@ void TGameEngine::WinSequence() {
   FlashMessage(QStringLiteral("Congratulations!!"), 70, 1000, White, Red);
   UpdateStatus();
   FHost.ShowWinner();
+  RepaintAll();  // the celebration drew over the whole table
   GatherCards();
 }

@@ -73,29 +73,62 @@ void TGameEngine::Relayout() {
 }
 
 void TGameEngine::Redraw(bool full) {
-  if (full && !FTablePicture.isNull()) {
-    FTablePicture.fill(TCanvas::TableColour);
-    DrawPlaces();
-    TCanvas canvas(FTablePicture);
-    FDeck->DrawAll(canvas);
+  if (!full) {
+    FHost.ShowTable(FullRepaints ? QRegion(FTablePicture.rect()) : QRegion(FDirectArea));
+    return;
   }
-  FHost.ShowTable();
+  std::vector<QRect> changed = FTracker.Changes(*FDeck, PlaceRects());
+  if (FRepaintAll || FullRepaints)
+    changed = {FTablePicture.rect()};
+  FRepaintAll = false;
+  QRegion shown;
+  for (const QRect& area : changed) {
+    const QRect inside = area & FTablePicture.rect();
+    if (inside.isEmpty())
+      continue;
+    PaintArea(FTablePicture, inside);
+    shown += inside;
+  }
+  FHost.ShowTable(shown);
 }
 
-void TGameEngine::DrawPlaces() {
-  TCanvas canvas(FTablePicture);
-  for (int p = 0; p < HomePiles; ++p) {
-    const QPoint at = HomePoint(p) - QPoint(1, 1);
-    FDeck->DrawSlot(canvas, at.x(), at.y());
-  }
-  for (int c = 0; c < Columns; ++c) {
-    const QPoint at = SlotPoint(c, 0) - QPoint(1, 1);
-    FDeck->DrawSlot(canvas, at.x(), at.y());
-  }
+// Paints one area of the table as a whole repaint would: green cloth, the
+// empty-place markers, then the cards in stacking order.
+void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
+  QImage piece = PictureArea(picture, area);
+  piece.fill(TCanvas::TableColour);
+  TCanvas canvas(piece, area.topLeft());
+  DrawPlaces(canvas);
+  FDeck->DrawAll(canvas);
+}
+
+QImage TGameEngine::PaintedInFull() const {
+  QImage picture(FTablePicture.size(), FTablePicture.format());
+  if (!picture.isNull())
+    PaintArea(picture, picture.rect());
+  return picture;
+}
+
+// Where the empty-place markers lie: one pixel up and left of each home pile
+// and of each column's first slot.
+std::vector<QRect> TGameEngine::PlaceRects() const {
+  std::vector<QRect> places;
+  const QSize size = FDeck->SlotPicture.size();
+  for (int p = 0; p < HomePiles; ++p)
+    places.emplace_back(HomePoint(p) - QPoint(1, 1), size);
+  for (int c = 0; c < Columns; ++c)
+    places.emplace_back(SlotPoint(c, 0) - QPoint(1, 1), size);
+  return places;
+}
+
+void TGameEngine::DrawPlaces(TCanvas& canvas) const {
+  for (const QRect& place : PlaceRects())
+    FDeck->DrawSlot(canvas, place.x(), place.y());
 }
 
 void TGameEngine::ResizeTable(QSize size) {
   FTablePicture = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+  FRepaintAll = true;
   Relayout();
   Redraw(true);
 }

@@ -96,7 +96,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   void DisplayTimerTimer();
 
   // The engine's host.
-  void ShowTable() override;
+  void ShowTable(const QRegion& changed) override;
   void ProcessMessages() override;
   TClock& Clock() override;
   void PlaySound(int sound, bool loop) override;

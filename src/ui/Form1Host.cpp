@@ -13,8 +13,8 @@
 #include "ui/WidgetColours.h"
 #include "widgets/SubTimer.h"
 
-void TForm1::ShowTable() {
-  Image1->repaint();
+void TForm1::ShowTable(const QRegion& changed) {
+  Image1->repaint(changed);
 }
 
 void TForm1::ProcessMessages() {

@@ -35,7 +35,8 @@ void TTableImage::paintEvent(QPaintEvent* event) {
   if (FPicture == nullptr || FPicture->size() != size())
     painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
   if (FPicture != nullptr)
-    painter.drawImage(event->rect(), *FPicture, event->rect());
+    for (const QRect& area : event->region())
+      painter.drawImage(area, *FPicture, area);
 }
 
 void TTableImage::resizeEvent(QResizeEvent*) {

@@ -10,6 +10,12 @@
 
 namespace {
 
+#ifdef SORVANE_SANITIZED_BUILD
+constexpr int StepsPerDeal = 100;
+#else
+constexpr int StepsPerDeal = 250;
+#endif
+
 // Two snapshots hold the same table: cards, faces of the cards in the
 // columns, counters and the stock.
 bool SameTable(const TUndoItem& a, const TUndoItem& b) {
@@ -175,7 +181,7 @@ struct TLegalMove {
   int Weight;
 };
 
-class RandomPlayTest : public EngineTest, public ::testing::WithParamInterface<uint32_t> {
+class RandomPlayer : public EngineTest {
  protected:
   // Every move the rules allow now: a face-up run of one suit onto a card one
   // rank higher or into an empty column, a whole suit home.
@@ -283,6 +289,8 @@ class RandomPlayTest : public EngineTest, public ::testing::WithParamInterface<u
   int Wins = 0;
 };
 
+class RandomPlayTest : public RandomPlayer, public ::testing::WithParamInterface<uint32_t> {};
+
 // 200 deals in four shards of 50, so that the shards run side by side.
 TEST_P(RandomPlayTest, EveryStepKeepsTheTableWholeAndUndoGivesItBack) {
   // A picture one pixel wide keeps painting nearly free: the cards lie beyond
@@ -307,7 +315,7 @@ TEST_P(RandomPlayTest, EveryStepKeepsTheTableWholeAndUndoGivesItBack) {
       Engine.GameStart = WinnableStart(Engine);
       Engine.ReplayGame();
     }
-    for (int i = 0; i < 250; ++i, ++steps) {
+    for (int i = 0; i < StepsPerDeal; ++i, ++steps) {
       TUndoItem before;
       Engine.SaveItem(before);
       const int undoBefore = Engine.UndoIndex;
@@ -337,3 +345,40 @@ TEST_P(RandomPlayTest, EveryStepKeepsTheTableWholeAndUndoGivesItBack) {
 INSTANTIATE_TEST_SUITE_P(Shards, RandomPlayTest, ::testing::Range(0u, 4u));
 
 }  // namespace
+
+// Frames repaint only what changed. After every frame the table picture must
+// be what a repaint of the whole table gives, and the window, which is shown
+// only the changed region, must show the picture as it is.
+using TrackedRepaintTest = RandomPlayer;
+
+TEST_F(TrackedRepaintTest, EveryFrameEqualsAFullRepaintAndShowsAllItChanged) {
+  QImage screen;
+  int frames = 0, wrong = 0, unshown = 0;
+  Host.OnShowTable = [&] {
+    const QImage& picture = Engine.TablePicture();
+    if (screen.size() != picture.size())
+      screen = QImage(picture.size(), picture.format());  // what the window showed is lost
+    for (const QRect& area : Host.LastShown)
+      for (int y = area.top(); y <= area.bottom(); ++y)
+        std::copy_n(picture.constScanLine(y) + area.left() * 4, area.width() * 4,
+                    screen.scanLine(y) + area.left() * 4);
+    ++frames;
+    unshown += screen != picture;
+    wrong += !Engine.DrawingDirect() && Engine.PaintedInFull() != picture;
+  };
+  Engine.ResizeTable(QSize(800, 520));
+  for (uint32_t seed = 1; seed <= 4; ++seed) {
+    Pick.seed(seed);
+    Random.SetSeedSource([seed] { return seed; });
+    Engine.NewGame();
+    for (int i = 0; i < StepsPerDeal / 3 && wrong + unshown == 0; ++i)
+      Step(false);
+    if (seed == 2)
+      Engine.ResizeTable(QSize(640, 700));
+  }
+  Host.OnShowTable = nullptr;
+  std::printf("tracked repaint: %d frames\n", frames);
+  EXPECT_GT(frames, 1000);
+  EXPECT_EQ(wrong, 0);
+  EXPECT_EQ(unshown, 0);
+}
