@@ -1,0 +1,91 @@
+// Measures a new game's deal in the real main window, its table at
+// 1920 x 1080: the time from the command (the first deal a click on the
+// stock, later ones "&Deal Row", F2, after a won game) to the first frame
+// painted on the table, and to the end of the deal, with the game's real
+// waits and sound. Prints both in ms, one deal a line, for N deals.
+#include <QApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QTimer>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+#include "ui/Form1.h"
+#include "ui/StartUp.h"
+#include "ui/TableImage.h"
+
+namespace {
+
+using TClockPoint = std::chrono::steady_clock::time_point;
+
+double MsSince(TClockPoint start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
+
+// Notes the first paint of the table after it is armed.
+class TFirstPaint : public QObject {
+ public:
+  void Arm() {
+    FStart = std::chrono::steady_clock::now();
+    FFirstMs = -1;
+  }
+  double FirstMs() const { return FFirstMs; }
+  TClockPoint Start() const { return FStart; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && FFirstMs < 0)
+      FFirstMs = MsSince(FStart);
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  TClockPoint FStart;
+  double FFirstMs = -1;
+};
+
+void Click(QWidget* widget, QPoint at) {
+  for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int deals = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+  QApplication app(argc, argv);
+  StartUp();
+  TForm1 window;
+  window.show();
+  window.resize(QSize(1920, 1080) + (window.size() - window.Image1->size()));
+  TFirstPaint firstPaint;
+  window.Image1->installEventFilter(&firstPaint);
+  int done = 0;
+  QTimer next;
+  next.setSingleShot(true);
+  QObject::connect(&next, &QTimer::timeout, [&] {
+    QApplication::processEvents();
+    firstPaint.Arm();
+    if (window.Engine().GameState == gsNoGame) {
+      Click(window.Image1, window.Engine().DealRect.center());
+    } else {
+      window.Engine().GameState = gsWon;  // so that the command deals without a question
+      window.DealMnu->trigger();
+    }
+    std::printf("deal %d: first frame %.1f ms, whole deal %.1f ms\n", done + 1,
+                firstPaint.FirstMs(), MsSince(firstPaint.Start()));
+    std::fflush(stdout);
+    if (++done < deals)
+      next.start(300);
+    else
+      QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  });
+  next.start(500);
+  return app.exec();
+}
