@@ -171,9 +171,9 @@ bool TIntegerSpin::IsValidChar(QChar c) const {
   return EditorEnabled() && IsHexDigit(c);
 }
 
+// Text that is no number, an emptied box among it, gets the last valid
+// value back; any other is held within the limits and written out anew.
 void TIntegerSpin::FinishEditing() {
-  if (text().isEmpty())
-    SetValue(FLastValid);
   SetValue(Value());
 }
 
