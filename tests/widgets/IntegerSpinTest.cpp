@@ -300,3 +300,15 @@ TEST(ArrowButtonPaintTest, TrianglesPointTheirWayInTheMiddleOfTheButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UpDownButtonTest, TheDownArrowStartsOnePixelAboveTheUpArrowsBottom) {
+  TUpDownButton pair;
+  pair.resize(15, 21);
+  pair.show();
+  EXPECT_EQ(pair.UpButton()->geometry(), QRect(0, 0, 15, 10));
+  EXPECT_EQ(pair.DownButton()->geometry(), QRect(0, 9, 15, 12));
+}
+
+}  // namespace
