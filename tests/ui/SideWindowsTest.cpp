@@ -30,6 +30,17 @@
 
 namespace {
 
+// Notes whether a modal window ever blocked a window.
+class TBlockWatch : public QObject {
+ public:
+  explicit TBlockWatch(QWidget* window) { window->installEventFilter(this); }
+  bool eventFilter(QObject*, QEvent* event) override {
+    Blocked = Blocked || event->type() == QEvent::WindowBlocked;
+    return false;
+  }
+  bool Blocked = false;
+};
+
 class SideWindowsTest : public ::testing::Test {
  protected:
   SideWindowsTest() : Form(&Sound, &Clock) {
@@ -105,6 +116,7 @@ TEST_F(SideWindowsTest, ACardNotVisibleIsReportedAsAnErrorAndCancelDoesNothing) 
 }
 
 TEST_F(SideWindowsTest, WhileTheColumnViewIsUpTablePressesOnlyChooseTheColumn) {
+  Form.VerboseMnu->setChecked(false);
   ArrangeTable(Engine(), {"9S", "10H", "5C", "KS"});
   TColDisplayDlg& view = Form.ColDisplayDlg();
   Form.DisplayColumnMnu->trigger();
@@ -248,13 +260,16 @@ TEST_F(SideWindowsTest, TheErrorBoxHelpButtonOpensMessagesAndLeavesTheBoxOpen) {
     QTest::mouseClick(box->Buttons->button(QDialogButtonBox::Help), Qt::LeftButton);
     stillOpen = box->isVisible();
     pages << Form.HelpWindow().CurrentPage();
-    // The box blocks the game, not the help.
     QTest::mouseClick(Form.HelpWindow().ContentsBtn, Qt::LeftButton);
     pages << Form.HelpWindow().CurrentPage();
     QTest::mouseClick(box->Buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
   });
+  TBlockWatch game(&Form), help(&Form.HelpWindow());
   Press(Engine().SlotPoint(0, 0) + QPoint(20, 20));
   Press(Engine().SlotPoint(1, 0) + QPoint(20, 20));
+  // The box blocks the game, not the help.
+  EXPECT_TRUE(game.Blocked);
+  EXPECT_FALSE(help.Blocked);
   EXPECT_TRUE(stillOpen);
   EXPECT_TRUE(Form.HelpWindow().isVisible());
   EXPECT_EQ(pages, QStringList({"messages.html", "index.html"}));
