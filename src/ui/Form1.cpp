@@ -9,9 +9,11 @@
 
 #include "cards/Clock.h"
 #include "ui/AudioOutput.h"
+#include "ui/CHMHelper.h"
 #include "ui/FireworksStopHook.h"
 #include "ui/GameFonts.h"
 #include "ui/GameMessageDlg.h"
+#include "ui/HelpWindow.h"
 #include "ui/PanelLabel.h"
 #include "ui/TableImage.h"
 #include "ui/ToolGlyphs.h"
@@ -59,6 +61,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   Image1->SetPicture(&FEngine->TablePicture());
   FEngine->ResizeTable(Image1->size());
   FEngine->EngineStart();
+  MakeSideWindows();
 }
 
 TForm1::~TForm1() {
@@ -81,11 +84,9 @@ void TForm1::MakeTable() {
   column->addWidget(Panel6);
   setCentralWidget(client);
 
-  Image1->OnMouseDown = [this](int buttons, QPoint p) {
-    FEngine->TableMouseDown(buttons, p.x(), p.y());
-  };
-  Image1->OnMouseMove = [this](QPoint p) { FEngine->TableMouseMove(p.x(), p.y()); };
-  Image1->OnMouseUp = [this](QPoint p) { FEngine->TableMouseUp(p.x(), p.y()); };
+  Image1->OnMouseDown = [this](int buttons, QPoint p) { Image1MouseDown(buttons, p); };
+  Image1->OnMouseMove = [this](QPoint p) { Image1MouseMove(p); };
+  Image1->OnMouseUp = [this](QPoint p) { Image1MouseUp(p); };
   Image1->OnResize = [this](QSize size) {
     if (FEngine != nullptr && !QCoreApplication::closingDown())
       FEngine->ResizeTable(size);

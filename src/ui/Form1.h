@@ -13,10 +13,15 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QWidget;
+class TCardFindDlg;
+class TCHMHelper;
 class TClock;
+class TColDisplayDlg;
+class TDebugDlg;
 class TFancyButton;
 class TFireworksStopHook;
 class TGameMessageDlg;
+class THelpWindow;
 class TSubTimer;
 class TTableImage;
 
@@ -124,4 +129,31 @@ class TForm1 : public QMainWindow, private TGameHost {
   std::array<QLabel*, 5> FPanels{};
   TGameMessageDlg* FGameMessageDlg = nullptr;
   std::unique_ptr<TGameEngine> FEngine;
+
+  // Side windows and help (Form1Windows.cpp).
+ public:
+  TCardFindDlg& CardFindDlg() { return *FCardFindDlg; }
+  TColDisplayDlg& ColDisplayDlg() { return *FColDisplayDlg; }
+  TDebugDlg& DebugDlg() { return *FDebugDlg; }
+  THelpWindow& HelpWindow() { return *FHelpWindow; }
+  TCHMHelper& CHMHelper1() { return *FCHMHelper1; }
+
+ private:
+  void MakeSideWindows();
+  void DisplayColumnMnuClick();
+  void LocateCardMnuClick();
+  void DebugMnuClick();
+  void ContentsMnuClick();
+  // Presses on the table choose the column while the column view is up.
+  void Image1MouseDown(int buttons, QPoint p);
+  void Image1MouseMove(QPoint p);
+  void Image1MouseUp(QPoint p);
+
+  TCardFindDlg* FCardFindDlg = nullptr;
+  TColDisplayDlg* FColDisplayDlg = nullptr;
+  TDebugDlg* FDebugDlg = nullptr;
+  // A window of its own, not the game's child, so that a box the game
+  // waits on does not block it; the helper closes it before it goes.
+  std::unique_ptr<THelpWindow> FHelpWindow;
+  std::unique_ptr<TCHMHelper> FCHMHelper1;
 };

@@ -3,12 +3,14 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
+#include "ui/CHMHelper.h"
+#include "ui/ErrorBox.h"
 #include "ui/Form1.h"
 #include "ui/GameMessageDlg.h"
+#include "ui/HelpPages.h"
 #include "ui/TableImage.h"
 #include "ui/WidgetColours.h"
 #include "widgets/SubTimer.h"
@@ -50,8 +52,16 @@ void TForm1::SetCaption(const QString& caption) {
   setWindowTitle(caption);
 }
 
+// Help opens the page on the messages and leaves the box open.
 void TForm1::ShowErrorBox(const QString& text) {
-  QMessageBox::information(this, QApplication::applicationName(), text);
+  TErrorBox box(
+      text,
+      [this] {
+        if (FCHMHelper1 != nullptr)
+          FCHMHelper1->HelpContext(MessagesHelpContext);
+      },
+      this);
+  box.exec();
 }
 
 TGameMessageResult TForm1::ShowGameMessage(int page, const QString& caption, const QString& text,

@@ -59,8 +59,9 @@ void TForm1::MakeMoveMenu() {
 
 void TForm1::MakeViewMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&View"));
-  DisplayColumnMnu = AddItem(menu, QStringLiteral("&Display Column..."));
-  LocateCardMnu = AddItem(menu, QStringLiteral("&Locate Card..."));
+  DisplayColumnMnu =
+      AddItem(menu, QStringLiteral("&Display Column..."), &TForm1::DisplayColumnMnuClick);
+  LocateCardMnu = AddItem(menu, QStringLiteral("&Locate Card..."), &TForm1::LocateCardMnuClick);
 }
 
 void TForm1::MakeOptionsMenu() {
@@ -77,12 +78,12 @@ void TForm1::MakeOptionsMenu() {
   SaveDefaultsMnu = AddItem(menu, QStringLiteral("Save &Defaults"));
   RestoreDefaultsMnu = AddItem(menu, QStringLiteral("&Restore Defaults"));
   FactoryDefaultsMnu = AddItem(menu, QStringLiteral("&Factory Defaults"));
-  DebugMnu = AddItem(menu, QStringLiteral("De&bug..."));
+  DebugMnu = AddItem(menu, QStringLiteral("De&bug..."), &TForm1::DebugMnuClick);
 }
 
 void TForm1::MakeHelpMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
-  ContentsMnu = AddItem(menu, QStringLiteral("&Contents..."));
+  ContentsMnu = AddItem(menu, QStringLiteral("&Contents..."), &TForm1::ContentsMnuClick);
   menu->addSeparator();
   AboutMnu = AddItem(menu, QStringLiteral("&About..."));
 }

@@ -1,0 +1,81 @@
+// The main window's side windows and help: locate a card, the column view,
+// the debug tools and the help pages, and the table's mouse events, which
+// go to the column view while it is up.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+
+#include "game/LocateCard.h"
+#include "ui/CHMHelper.h"
+#include "ui/CardFindDlg.h"
+#include "ui/ColDisplayDlg.h"
+#include "ui/DebugDlg.h"
+#include "ui/Form1.h"
+#include "ui/HelpWindow.h"
+
+namespace {
+
+// The help file's name as the help requests carry it: beside the program.
+QString ProgramHelpFile(const QString& name) {
+  return QDir(QCoreApplication::applicationDirPath()).filePath(QFileInfo(name).fileName());
+}
+
+}  // namespace
+
+void TForm1::MakeSideWindows() {
+  FCardFindDlg = new TCardFindDlg(this);
+  FColDisplayDlg = new TColDisplayDlg(*FEngine, this);
+  FDebugDlg = new TDebugDlg(*FEngine, this);
+  FHelpWindow = std::make_unique<THelpWindow>();
+  FCHMHelper1 = std::make_unique<TCHMHelper>(*FHelpWindow);
+  FCHMHelper1->HelpFile = ProgramHelpFile(QStringLiteral("Sorvane32.chm"));
+}
+
+void TForm1::DisplayColumnMnuClick() {
+  // The view takes the table's presses, so a drag must not be under way.
+  if (!FEngine->CanStartCommand())
+    return;
+  FColDisplayDlg->ShowColumnView();
+}
+
+void TForm1::LocateCardMnuClick() {
+  if (!FEngine->CanStartCommand() || !FCardFindDlg->Execute())
+    return;
+  const TLocateAnswer answer =
+      LocateCard(FEngine->Table, FCardFindDlg->Rank(), FCardFindDlg->Suit());
+  for (const QString& message : answer.Messages)
+    QMessageBox::information(this, QApplication::applicationName(), message);
+  if (answer.Messages.isEmpty())
+    FEngine->ShowError(answer.Error);
+}
+
+void TForm1::DebugMnuClick() {
+  FDebugDlg->ShowDebugTools();
+}
+
+void TForm1::ContentsMnuClick() {
+  FCHMHelper1->HelpCommand(hcContents, 0);
+}
+
+void TForm1::Image1MouseDown(int buttons, QPoint p) {
+  if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging)
+    FColDisplayDlg->ChooseColumnAt(p.x());
+  else
+    FEngine->TableMouseDown(buttons, p.x(), p.y());
+}
+
+void TForm1::Image1MouseMove(QPoint p) {
+  if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging)
+    return;
+  FEngine->TableMouseMove(p.x(), p.y());
+  if (FDebugDlg != nullptr)
+    FDebugDlg->ShowMousePosition(p);
+}
+
+void TForm1::Image1MouseUp(QPoint p) {
+  if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging)
+    return;
+  FEngine->TableMouseUp(p.x(), p.y());
+}
