@@ -1,0 +1,73 @@
+#include "fireworks/Vector3.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+constexpr double RadiansPerDegree = 0.017453292519943295;
+// Stands in for a zero length so that normalising never divides by zero.
+constexpr double TinyLength = 1e-99;
+
+}  // namespace
+
+TVector3 Make(double x, double y, double z) {
+  return {x, y, z};
+}
+
+TVector3 Add(const TVector3& a, const TVector3& b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+
+TVector3 Subtract(const TVector3& a, const TVector3& b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+TVector3 Scale(const TVector3& v, double s) {
+  return {v.x * s, v.y * s, v.z * s};
+}
+
+TVector3 Divide(const TVector3& v, double s) {
+  return {v.x / s, v.y / s, v.z / s};
+}
+
+TVector3 Negate(const TVector3& v) {
+  return {-v.x, -v.y, -v.z};
+}
+
+double Length(const TVector3& v) {
+  const long double x = v.x, y = v.y, z = v.z;
+  return static_cast<double>(std::sqrt(x * x + y * y + z * z));
+}
+
+TVector3 Normalise(const TVector3& v) {
+  double length = Length(v);
+  if (length == 0.0)
+    length = TinyLength;
+  return Divide(v, length);
+}
+
+int RoundEven(double value) {
+  const double rounded = std::nearbyint(value);
+  // Far-off or undefined values saturate instead of overflowing.
+  if (std::isnan(rounded))
+    return 0;
+  return static_cast<int>(std::clamp(rounded, double(INT_MIN), double(INT_MAX)));
+}
+
+QPoint ToPoint(const TVector3& v) {
+  return {RoundEven(v.x), RoundEven(v.y)};
+}
+
+TVector3 SphericalPoint(const TVector3& origin, double a, double b, double r) {
+  const double ar = a * RadiansPerDegree;
+  const double br = b * RadiansPerDegree;
+  // (0, r, 0) about z by a, then about x by b.
+  const double x1 = r * std::sin(ar);
+  const double y1 = r * std::cos(ar);
+  const double z1 = 0.0;
+  const double y2 = y1 * std::cos(br) + z1 * std::sin(br);
+  const double z2 = -y1 * std::sin(br) + z1 * std::cos(br);
+  return Add(Make(x1, y2, z2), origin);
+}
