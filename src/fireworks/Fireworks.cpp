@@ -175,8 +175,7 @@ void TFireworks::Integrate(TRocket& particle, const TRocket& body, double dt) {
   const double pull = GravitationalConstant * body.Mass * particle.Mass / (d * d);
   const TVector3 gravity = Divide(Scale(Negate(Normalise(r)), pull), particle.Mass);
 
-  particle.Acceleration =
-      Add(Subtract(gravity, drag), Divide(particle.Thrust, particle.Mass));
+  particle.Acceleration = Add(Subtract(gravity, drag), Divide(particle.Thrust, particle.Mass));
   velocity = Add(velocity, Scale(particle.Acceleration, dt));
   particle.Velocity = velocity;
   particle.Position = Add(particle.Position, Scale(velocity, dt));

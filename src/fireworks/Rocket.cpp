@@ -89,22 +89,21 @@ void TRocketList::Delete(int index) {
 
 const TRocketStages& BluePurpleStages() {
   static const TRocketStages stages =
-      Scheme({RGB(0, 0, 255), RGB(51, 0, 255), RGB(102, 0, 255), RGB(153, 0, 255),
-              RGB(204, 0, 255), RGB(255, 0, 255)});
+      Scheme({RGB(0, 0, 255), RGB(51, 0, 255), RGB(102, 0, 255), RGB(153, 0, 255), RGB(204, 0, 255),
+              RGB(255, 0, 255)});
   return stages;
 }
 
 const TRocketStages& RedYellowStages() {
   static const TRocketStages stages =
-      Scheme({RGB(255, 0, 0), RGB(255, 51, 0), RGB(255, 102, 0), RGB(255, 153, 0),
-              RGB(255, 204, 0), RGB(255, 255, 0)});
+      Scheme({RGB(255, 0, 0), RGB(255, 51, 0), RGB(255, 102, 0), RGB(255, 153, 0), RGB(255, 204, 0),
+              RGB(255, 255, 0)});
   return stages;
 }
 
 const TRocketStages& YellowGreenStages() {
-  static const TRocketStages stages =
-      Scheme({RGB(255, 255, 0), RGB(160, 229, 0), RGB(81, 204, 0), RGB(17, 178, 0),
-              RGB(0, 153, 30), RGB(0, 128, 64)});
+  static const TRocketStages stages = Scheme({RGB(255, 255, 0), RGB(160, 229, 0), RGB(81, 204, 0),
+                                              RGB(17, 178, 0), RGB(0, 153, 30), RGB(0, 128, 64)});
   return stages;
 }
 

@@ -24,6 +24,7 @@ TEST(FadeTest, BlendWeighsColourAndPictureByTheAlpha) {
   } cases[] = {
       {qRgb(0, 128, 0), qRgb(0, 0, 0), 5, qRgb(0, 125, 0)},  // 128 x 250 / 255 = 125.5
       {qRgb(0, 0, 0), qRgb(255, 255, 255), 128, qRgb(128, 128, 128)},
+      {qRgb(1, 1, 1), qRgb(0, 0, 0), 100, qRgb(1, 1, 1)},  // 0.61 rounds up
       {qRgb(10, 20, 30), qRgb(200, 100, 0), 0, qRgb(10, 20, 30)},
       {qRgb(10, 20, 30), qRgb(200, 100, 0), 255, qRgb(200, 100, 0)},
   };

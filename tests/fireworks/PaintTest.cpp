@@ -75,7 +75,7 @@ TEST_F(PaintTest, TheLastTwoSecondsOfLifeFadeToBlack) {
     QRgb Drawn;
   } cases[] = {
       {3.0, RGB(200, 100, 50)}, {2.0, RGB(200, 100, 50)}, {1.0, RGB(72, 0, 0)},  // -128
-      {0.5, RGB(9, 0, 0)},                                                      // -191
+      {0.5, RGB(9, 0, 0)},                                                       // -191
       {0.0, RGB(0, 0, 0)},
   };
   for (const auto& c : cases) {
@@ -132,13 +132,13 @@ TEST_F(PaintTest, NearerParticlesAreDrawnOverFartherOnes) {
     const TRocket far = At(50, 30, -5, 0.1, RGB(0, 255, 0));
     const TRocket middle = At(50, 30, 0.5, 0.01, RGB(0, 0, 255));
     Fireworks.Rockets.Clear();
-    for (const TRocket& p : nearFirst ? std::vector{near, middle, far}
-                                      : std::vector{far, middle, near})
+    for (const TRocket& p :
+         nearFirst ? std::vector{near, middle, far} : std::vector{far, middle, near})
       Fireworks.AddRocket(p);
     Fireworks.Paint(Picture);
     EXPECT_EQ(Picture.pixel(49, 69), RGB(255, 0, 0));  // the near star on top
     EXPECT_EQ(Picture.pixel(50, 70), RGB(255, 0, 0));  // hides the middle spark
-    EXPECT_EQ(Picture.pixel(48, 69), Black);  // its outline covers the far rocket
+    EXPECT_EQ(Picture.pixel(48, 69), Black);           // its outline covers the far rocket
     EXPECT_EQ(Picture.pixel(47, 69), RGB(0, 255, 0));
   }
 }

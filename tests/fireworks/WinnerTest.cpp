@@ -54,6 +54,7 @@ class WinnerTest : public ::testing::Test {
 };
 
 TEST_F(WinnerTest, RocketsLeaveEveryTenFramesTheWinnerSoundFollowsAndTheLastSparkEndsIt) {
+  OnFrame = [this](int frame) { Host.Stop = frame == 400; };  // ends a run that would not
   Sequence.ShowWinner(Picture);
   ASSERT_EQ(Host.Sounds.size(), 6u);
   const int expected[] = {sndRocket, sndRocket, sndRocket, sndRocket, sndWinner};
@@ -76,7 +77,10 @@ TEST_F(WinnerTest, RocketsLeaveEveryTenFramesTheWinnerSoundFollowsAndTheLastSpar
 }
 
 TEST_F(WinnerTest, APressDuringTheFadeIsIgnoredAndOneDuringTheFireworksEndsThem) {
-  OnFrame = [this](int frame) { Host.Stop = frame == 5; };
+  OnFrame = [this](int frame) {
+    if (frame == 5)
+      Host.Stop = true;
+  };
   Host.Stop = true;  // pressed during the fade
   Sequence.ShowWinner(Picture);
   EXPECT_EQ(LastFrame, 5);
