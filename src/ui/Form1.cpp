@@ -16,6 +16,7 @@
 #include "ui/TableImage.h"
 #include "ui/ToolGlyphs.h"
 #include "ui/WidgetColours.h"
+#include "ui/WinnerWindow.h"
 #include "widgets/FancyButton.h"
 #include "widgets/SubTimer.h"
 
@@ -53,6 +54,8 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   FGameMessageDlg = new TGameMessageDlg(this);
   setGeometry(467, 264, 801, 545);
   FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this));
+  FWinner = std::make_unique<TWinnerWindow>(*this, *Image1, FSoundPlayer, FClock,
+                                            [this] { FEngine->Redraw(true); });
   Image1->SetPicture(&FEngine->TablePicture());
   FEngine->ResizeTable(Image1->size());
   FEngine->EngineStart();

@@ -19,6 +19,7 @@ class TFireworksStopHook;
 class TGameMessageDlg;
 class TSubTimer;
 class TTableImage;
+class TWinnerWindow;
 
 // The main window: menu, tool bar, card table and status bar. It owns no
 // game logic; it hands every command and every mouse event on the table to
@@ -124,4 +125,5 @@ class TForm1 : public QMainWindow, private TGameHost {
   std::array<QLabel*, 5> FPanels{};
   TGameMessageDlg* FGameMessageDlg = nullptr;
   std::unique_ptr<TGameEngine> FEngine;
+  std::unique_ptr<TWinnerWindow> FWinner;
 };
