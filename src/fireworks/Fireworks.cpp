@@ -77,6 +77,8 @@ void TFireworks::UpdateParticle(int index, double dt) {
   TRocket& stored = Rockets[index];
   const TTrail trail = StageStep(stored, dt);
   const bool burst = FuseStep(stored, dt);
+  if (!burst && !(trail.Burns && SparksPerFrame > 0))
+    return;  // most particles, the sparks, end here
   // Appending below moves the list; work on a copy from here on.
   const TRocket particle = stored;
   if (burst)
