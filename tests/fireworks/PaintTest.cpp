@@ -143,21 +143,4 @@ TEST_F(PaintTest, NearerParticlesAreDrawnOverFartherOnes) {
   }
 }
 
-TEST_F(PaintTest, PaintClearsThePictureAndDrawsOffItsEdgesSafely) {
-  Picture.fill(Qt::white);
-  Fireworks.BackgroundColor = RGB(0, 0, 40);
-  Fireworks.AddRocket(At(-2, 50, 0, 0.1, RGB(255, 0, 0)));   // half off the left
-  Fireworks.AddRocket(At(50, -2, 0, 0.1, RGB(255, 0, 0)));   // below the bottom
-  Fireworks.AddRocket(At(99, 101, 0, 0.1, RGB(255, 0, 0)));  // off the top right
-  int beforeDraw = 0;
-  Fireworks.OnBeforeDraw = [&beforeDraw](TFireworks&, QImage& image) {
-    beforeDraw += image.pixel(50, 50) == RGB(0, 0, 40) ? 1 : 0;
-  };
-  Fireworks.Paint(Picture);
-  EXPECT_EQ(beforeDraw, 1);
-  EXPECT_EQ(Picture.pixel(20, 20), RGB(0, 0, 40));
-  EXPECT_EQ(Picture.pixel(0, 50), RGB(255, 0, 0));
-  EXPECT_EQ(Picture.pixel(50, 99), RGB(255, 0, 0));
-}
-
 }  // namespace

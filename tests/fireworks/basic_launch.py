@@ -11,7 +11,7 @@ import math
 
 SEED = 20261208
 WIDTH, HEIGHT = 640, 480
-FRAMES = (1, 10, 11, 56, 57)  # thrust ends at 10, the fuse runs out at 55 or so
+FRAMES = (1, 11, 56, 57)  # thrust ends at 11, the burst comes at 56
 
 # ---- the program's one random generator --------------------------------
 seed = SEED
@@ -186,7 +186,7 @@ def advance():
 
 
 def show(frame):
-    picks = sorted({0, 1, len(rockets) // 2, len(rockets) - 1})
+    picks = sorted({0, 1, len(rockets) - 1})
     for i in picks:
         p = rockets[i]
         print('    {%d, %d, %d, {%r, %r, %r}, {%r, %r, %r}, %r, 0x%02x%02x%02x, %d},' %
