@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <algorithm>
 
 #include "cards/Clock.h"
 #include "cards/Sound.h"
@@ -23,7 +24,6 @@ void TWinnerWindow::ShowPicture() {
 // Handles what is pending, then sleeps in the event loop until the next
 // event or the deadline: the celebration's pauses cost no processor time.
 void TWinnerWindow::WaitForMessages(int64_t deadlineMs) {
-  const int64_t left = deadlineMs - FClock.NowMs();
   if (&FClock != &TSteadyClock::Instance()) {
     // A clock handed in by tests and tools moves only when waited on.
     QCoreApplication::processEvents();
@@ -33,7 +33,7 @@ void TWinnerWindow::WaitForMessages(int64_t deadlineMs) {
   QTimer wake;
   wake.setSingleShot(true);
   wake.setTimerType(Qt::PreciseTimer);
-  wake.start(static_cast<int>(std::max<int64_t>(left, 0)));
+  wake.start(static_cast<int>(std::max<int64_t>(deadlineMs - FClock.NowMs(), 0)));
   QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
 }
 
