@@ -19,6 +19,11 @@ constexpr double StarLife = 10.0;
 constexpr int StarLifeChoices = 5;
 constexpr QRgb ShellGrey = RGB(128, 128, 128);
 
+// Normalise with the length already known.
+TVector3 UnitOf(const TVector3& v, double length) {
+  return Divide(v, length == 0.0 ? 1e-99 : length);
+}
+
 }  // namespace
 
 TFireworks::TFireworks(TRandom& random) : FRandom(random) {}
@@ -167,15 +172,17 @@ void TFireworks::Integrate(TRocket& particle, const TRocket& body, double dt) {
   const double jz = (FRandom.Uniform() - 0.5) * particle.Jitter;
   TVector3 velocity = Add(particle.Velocity, Make(jx, jy, jz));
 
+  // Each length is taken once and also serves the unit vector.
   const double area = std::numbers::pi * particle.Radius * particle.Radius;
   const double speed = Length(velocity);
   const double dragForce = speed * speed * DragFactor * area * DragScale;
-  const TVector3 drag = Divide(Scale(Normalise(velocity), dragForce), particle.Mass);
+  const TVector3 drag = Divide(Scale(UnitOf(velocity, speed), dragForce), particle.Mass);
 
   const TVector3 r = Subtract(particle.Position, body.Position);
-  const double d = Length(r) + body.Radius + particle.Radius;
+  const double distance = Length(r);
+  const double d = distance + body.Radius + particle.Radius;
   const double pull = GravitationalConstant * body.Mass * particle.Mass / (d * d);
-  const TVector3 gravity = Divide(Scale(Negate(Normalise(r)), pull), particle.Mass);
+  const TVector3 gravity = Divide(Scale(Negate(UnitOf(r, distance)), pull), particle.Mass);
 
   particle.Acceleration = Add(Subtract(gravity, drag), Divide(particle.Thrust, particle.Mass));
   velocity = Add(velocity, Scale(particle.Acceleration, dt));

@@ -76,8 +76,8 @@ void TFireworks::Paint(QImage& image) {
   if (OnBeforeDraw)
     OnBeforeDraw(*this, image);
 
-  // Falling z; a stable sort on z alone, so that near-equal depths keep the
-  // list order instead of tripping the sort.
+  // Falling z, equal depths in list order: a strict order on z alone, so
+  // that near-equal depths cannot trip the sort.
   struct TDepth {
     double Z;
     int Index;
@@ -88,8 +88,9 @@ void TFireworks::Paint(QImage& image) {
     const double z = Rockets[i].Position.z;
     order.push_back({std::isnan(z) ? -HUGE_VAL : z, i});
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const TDepth& a, const TDepth& b) { return a.Z > b.Z; });
+  std::sort(order.begin(), order.end(), [](const TDepth& a, const TDepth& b) {
+    return a.Z > b.Z || (a.Z == b.Z && a.Index < b.Index);
+  });
 
   const auto odds = static_cast<uint32_t>(std::max(TwinkleOdds, 0));
   for (auto entry = order.rbegin(); entry != order.rend(); ++entry) {

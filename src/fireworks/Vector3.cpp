@@ -12,35 +12,6 @@ constexpr double TinyLength = 1e-99;
 
 }  // namespace
 
-TVector3 Make(double x, double y, double z) {
-  return {x, y, z};
-}
-
-TVector3 Add(const TVector3& a, const TVector3& b) {
-  return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-TVector3 Subtract(const TVector3& a, const TVector3& b) {
-  return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-
-TVector3 Scale(const TVector3& v, double s) {
-  return {v.x * s, v.y * s, v.z * s};
-}
-
-TVector3 Divide(const TVector3& v, double s) {
-  return {v.x / s, v.y / s, v.z / s};
-}
-
-TVector3 Negate(const TVector3& v) {
-  return {-v.x, -v.y, -v.z};
-}
-
-double Length(const TVector3& v) {
-  const long double x = v.x, y = v.y, z = v.z;
-  return static_cast<double>(std::sqrt(x * x + y * y + z * z));
-}
-
 TVector3 Normalise(const TVector3& v) {
   double length = Length(v);
   if (length == 0.0)
