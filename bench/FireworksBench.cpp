@@ -103,7 +103,9 @@ void WholeFade(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BusiestFrameAdvance)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BusiestFramePaint)->Unit(benchmark::kMicrosecond);
-BENCHMARK(FadeBlend)->Unit(benchmark::kMicrosecond);
-BENCHMARK(WholeFade)->Unit(benchmark::kMillisecond);
+// Qt spreads large fills over worker threads: the processor time counts
+// every thread of the process.
+BENCHMARK(BusiestFrameAdvance)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(BusiestFramePaint)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(FadeBlend)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+BENCHMARK(WholeFade)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();

@@ -1,6 +1,7 @@
 #include "fireworks/Fade.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cstdint>
 
 #include "cards/Clock.h"
@@ -10,15 +11,6 @@
 namespace {
 
 constexpr int FadeSteps = 256;
-constexpr uint32_t EvenLanes = 0x00ff00ff;
-
-// Two 8-bit channels at once, one in each 16-bit lane: value x (255 - alpha)
-// plus the colour's share, divided by 255 and rounded. No lane can carry
-// into the next: 255 x 255 + 255 is below 65536.
-uint32_t BlendLanes(uint32_t lanes, uint32_t colourShare, uint32_t keep) {
-  const uint32_t t = lanes * keep + colourShare + 0x00800080;
-  return ((t + ((t >> 8) & EvenLanes)) >> 8) & EvenLanes;
-}
 
 }  // namespace
 
@@ -28,30 +20,14 @@ int FadeAlpha(int step) {
   return RoundEven(e * 255);
 }
 
+// Qt's solid fill with a constant alpha: each channel within one level of
+// colour x alpha / 255 + pixel x (1 - alpha / 255), exactly the colour at 255.
 void BlendColor(QImage& image, QRgb color, int alpha) {
   if (alpha <= 0)
     return;  // the first fifth of the fade changes nothing
-  if (image.format() != QImage::Format_RGB32) {
-    QPainter painter(&image);
-    painter.setOpacity(alpha / 255.0);
-    painter.fillRect(image.rect(), QColor(color));
-    return;
-  }
-  // result = colour x alpha / 255 + pixel x (1 - alpha / 255), per channel.
-  const auto a = static_cast<uint32_t>(alpha);
-  const uint32_t keep = 255 - a;
-  const uint32_t blueRed = (color & EvenLanes) * a;
-  const uint32_t greenAlpha = ((color | 0xff000000u) >> 8 & EvenLanes) * a;
-  const int width = image.width();
-  const int height = image.height();
-  for (int y = 0; y < height; ++y) {
-    auto* row = reinterpret_cast<uint32_t*>(image.scanLine(y));
-    for (int x = 0; x < width; ++x) {
-      const uint32_t p = row[x];
-      row[x] = BlendLanes(p & EvenLanes, blueRed, keep) |
-               BlendLanes(p >> 8 & EvenLanes, greenAlpha, keep) << 8;
-    }
-  }
+  QPainter painter(&image);
+  painter.fillRect(image.rect(),
+                   QColor(qRed(color), qGreen(color), qBlue(color), std::min(alpha, 255)));
 }
 
 void FadeImage(TWinnerHost& host, QImage& image, QRgb color, int totalMs) {

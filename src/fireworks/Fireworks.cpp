@@ -56,26 +56,27 @@ void TFireworks::Advance(QImage& image) {
     CheckEdges(image.width(), image.height());
 }
 
-// Each pass takes the count when it starts: particles born in the update
-// pass are aged and moved in the same frame, but not updated.
+// The update pass takes the count when it starts: particles born in it are
+// aged and moved in the same frame, but not updated. Ageing and motion share
+// one walk in list order: a particle whose life runs out is removed before
+// it would move, the others move, as two passes would have it.
 void TFireworks::Step(double dt) {
   for (int i = Rockets.Count() - 1; i >= 0; --i)
     UpdateParticle(i, dt);
 
   const double age = StepSeconds;
-  Rockets.DeleteWhere([age](TRocket& particle) {
-    if (particle.Life <= 0)
-      return false;  // only the ground removes it
-    particle.Life -= age;
-    return particle.Life <= 0;
-  });
-
   TRocket body = GravityBody();
-  const int count = Rockets.Count();
-  for (int i = 0; i < count; ++i) {
-    body.Position = Make(Rockets[i].Position.x, 0, 0);
-    Integrate(Rockets[i], body, dt);
-  }
+  Rockets.DeleteWhere([&](TRocket& particle) {
+    // A particle without life left is neither aged nor removed here.
+    if (particle.Life > 0) {
+      particle.Life -= age;
+      if (particle.Life <= 0)
+        return true;
+    }
+    body.Position = Make(particle.Position.x, 0, 0);
+    Integrate(particle, body, dt);
+    return false;
+  });
 }
 
 void TFireworks::UpdateParticle(int index, double dt) {
