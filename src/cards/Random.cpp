@@ -12,6 +12,11 @@ uint32_t TRandom::Next(uint32_t range) {
   return static_cast<uint32_t>((static_cast<uint64_t>(FSeed) * range) >> 32);
 }
 
+double TRandom::Uniform() {
+  FSeed = FSeed * 134775813u + 1u;
+  return static_cast<double>(FSeed) / 4294967296.0;
+}
+
 void TRandom::Randomize() {
   FSeed = FSeedSource ? FSeedSource() : MillisecondsSinceMidnightUtc();
 }

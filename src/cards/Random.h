@@ -16,6 +16,8 @@ class TRandom {
 
   // A random integer in 0..range - 1 (0 when range is 0).
   uint32_t Next(uint32_t range);
+  // A random real in [0, 1): the next seed read as a fraction of 2^32.
+  double Uniform();
 
   // Reseeds from the seed source (the UTC clock unless replaced).
   void Randomize();

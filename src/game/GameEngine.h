@@ -42,8 +42,9 @@ class TGameEngine {
 
   // Game commands: the questions before a new deal or a replay. No command
   // that asks a question or changes the table starts while a deal or an undo
-  // lets events through or while cards hang on the pointer.
-  bool CanStartCommand() const { return !Busy && !Dragging; }
+  // lets events through, while cards hang on the pointer or while the winner
+  // celebration runs.
+  bool CanStartCommand() const { return !Busy && !Dragging && !FHost.FireworksRunning(); }
   void PromptNewGame();
   void PromptReplay();
 
@@ -102,6 +103,8 @@ class TGameEngine {
   TDeck& Deck() { return *FDeck; }
   const TDeck& Deck() const { return *FDeck; }
   const QImage& TablePicture() const { return FTablePicture; }
+  // The winner celebration draws on the table picture.
+  QImage& TablePicture() { return FTablePicture; }
   RefreshProc Refresh() {
     return [this](bool full) { Redraw(full); };
   }

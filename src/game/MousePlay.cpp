@@ -92,7 +92,8 @@ void TGameEngine::CollectRun(const TTablePos& p) {
 }
 
 void TGameEngine::TableMouseDown(int buttons, int x, int y) {
-  if (Busy || (buttons & (mbLeft | mbRight)) == 0)
+  // A press during the celebration only ends it.
+  if (Busy || FHost.FireworksRunning() || (buttons & (mbLeft | mbRight)) == 0)
     return;
   ClickAt(x, y);
   Redraw(true);
@@ -124,7 +125,7 @@ void TGameEngine::ShowCardUnderCursor(int x, int y) {
 }
 
 void TGameEngine::TableMouseUp(int x, int y) {
-  if (Busy)
+  if (Busy || FHost.FireworksRunning())
     return;
   if (Dragging) {
     FDeck->PlaceCards(QPoint(x, y), DragCards, false);

@@ -18,6 +18,7 @@
 #include "ui/TableImage.h"
 #include "ui/ToolGlyphs.h"
 #include "ui/WidgetColours.h"
+#include "ui/WinnerWindow.h"
 #include "widgets/FancyButton.h"
 #include "widgets/SubTimer.h"
 
@@ -58,6 +59,11 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   resize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());
   move(467, 264);
   FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this));
+  // The celebration drew over the whole table: it is all repainted after it.
+  FWinner = std::make_unique<TWinnerWindow>(*this, *Image1, FSoundPlayer, FClock, [this] {
+    FEngine->RepaintAll();
+    FEngine->Redraw(true);
+  });
   Image1->SetPicture(&FEngine->TablePicture());
   FEngine->ResizeTable(Image1->size());
   FEngine->EngineStart();

@@ -24,6 +24,7 @@ class TGameMessageDlg;
 class THelpWindow;
 class TSubTimer;
 class TTableImage;
+class TWinnerWindow;
 
 // The main window: menu, tool bar, card table and status bar. It owns no
 // game logic; it hands every command and every mouse event on the table to
@@ -129,6 +130,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   std::array<QLabel*, 5> FPanels{};
   TGameMessageDlg* FGameMessageDlg = nullptr;
   std::unique_ptr<TGameEngine> FEngine;
+  std::unique_ptr<TWinnerWindow> FWinner;
 
   // Side windows and help (Form1Windows.cpp).
  public:

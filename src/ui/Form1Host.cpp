@@ -13,6 +13,7 @@
 #include "ui/HelpPages.h"
 #include "ui/TableImage.h"
 #include "ui/WidgetColours.h"
+#include "ui/WinnerWindow.h"
 #include "widgets/SubTimer.h"
 
 void TForm1::ShowTable(const QRegion& changed) {
@@ -81,10 +82,12 @@ void TForm1::SetGameClock(bool on) {
   }
 }
 
-void TForm1::ShowWinner() {}
+void TForm1::ShowWinner() {
+  FWinner->Sequence.ShowWinner(FEngine->TablePicture());
+}
 
 bool TForm1::FireworksRunning() const {
-  return false;
+  return FWinner != nullptr && FWinner->Sequence.FireworksRunning();
 }
 
 bool TForm1::AutoMoveMode() const {

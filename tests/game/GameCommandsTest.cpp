@@ -125,3 +125,18 @@ TEST_F(GameCommandsTest, NoCommandStartsWhileCardsHangOnThePointer) {
   EXPECT_EQ(AllColumns(), before);
   EXPECT_EQ(Engine.UndoIndex, undoIndex);
 }
+
+TEST_F(GameCommandsTest, NoCommandOrTablePressStartsWhileTheFireworksRun) {
+  PlayOneMove();
+  Engine.PushUndo();
+  const auto before = AllColumns();
+  Host.Fireworks = true;
+  EXPECT_FALSE(Engine.CanStartCommand());
+  Engine.PromptReplay();
+  Engine.TableMouseDown(mbLeft, StockCentre().x(), StockCentre().y());
+  Engine.TableMouseUp(StockCentre().x(), StockCentre().y());
+  EXPECT_FALSE(Engine.UndoMove());
+  EXPECT_TRUE(Host.GameMessages.empty());
+  EXPECT_EQ(Engine.DealCount, 0);
+  EXPECT_EQ(AllColumns(), before);
+}
