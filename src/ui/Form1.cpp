@@ -51,6 +51,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   Fill(menuBar(), QApplication::palette().color(QPalette::Window));
   MakeTable();
   FGameMessageDlg = new TGameMessageDlg(this);
+  MakeFileDialogs();
   setGeometry(467, 264, 801, 545);
   FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this));
   Image1->SetPicture(&FEngine->TablePicture());
