@@ -38,7 +38,6 @@ void TProgressDlg::ShowAtZero() {
     move(frame.topLeft());
   }
   show();
-  raise();
   // Paints only: no input reaches the window while the game loads.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
