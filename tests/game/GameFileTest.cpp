@@ -1,5 +1,6 @@
 // Saved games written and read back: the same game in another engine, the
 // document's shape, the progress, and what the format tolerates.
+#include <QDir>
 #include <regex>
 
 #include "game/GameFile.h"
@@ -190,4 +191,17 @@ TEST_F(GameFileTest, SectionsAndValuesTheFileLeavesOutTakeTheirDefaults) {
       node.node().remove_attribute("DealFaceUp");
   }));
   EXPECT_TRUE(Other.Deck().Card(card.Index).DealFaceUp);
+}
+
+// Games saved by earlier builds (the fuzz target's seeds) must still load.
+TEST_F(GameFileTest, SavedGamesOfEarlierBuildsStillLoad) {
+  const QDir folder(QStringLiteral(SORVANE_SAVED_GAMES));
+  const QStringList names = folder.entryList({QStringLiteral("*.svgm")}, QDir::Files);
+  EXPECT_GE(names.size(), 3);
+  for (const QString& name : names) {
+    SCOPED_TRACE(name.toStdString());
+    EXPECT_NO_THROW(Other.LoadGameFile(folder.filePath(name)));
+    EXPECT_EQ(Other.GameFileName, folder.filePath(name));
+    ::ExpectEveryCardOnce(Other);
+  }
 }
