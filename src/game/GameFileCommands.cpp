@@ -51,7 +51,7 @@ void TGameEngine::LoadGameFile(const QString& fileName, const ProgressProc& prog
   if (!file.open(QIODevice::ReadOnly))
     throw EGameFileError(Text("Cannot open " + shown + ": " + file.errorString()));
   // A file that grows while it is read is still read only up to the limit.
-  const QByteArray data = file.read(MaxGameFileSize + 1);
+  const QByteArray data = file.read(std::min(file.size(), MaxGameFileSize) + 1);
   if (file.error() != QFileDevice::NoError)
     throw EGameFileError(Text("Cannot read " + shown + ": " + file.errorString()));
   LoadGameDocument(data.constData(), static_cast<size_t>(data.size()), progress);
