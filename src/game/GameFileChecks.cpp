@@ -6,6 +6,7 @@
 #include "cards/Card.h"
 #include "cards/Deck.h"
 #include "game/GameFile.h"
+#include "persist/ValueText.h"
 
 namespace {
 
@@ -126,6 +127,6 @@ void CheckSavedGame(const TSavedGame& game, const TDeck& deck) {
   TSectionCheck("CurrentGame", game.Current, deck).Run();
   TSectionCheck("GameStart", game.Start, deck).Run();
   if (!(game.ElapsedTime >= 0 && game.ElapsedTime <= MaxElapsedTime))
-    throw EGameFileError("ElapsedTime " + std::to_string(game.ElapsedTime) +
+    throw EGameFileError("ElapsedTime " + FloatText(game.ElapsedTime, '.') +
                          " is no playing time in seconds.");
 }

@@ -134,7 +134,8 @@ TEST_F(DamagedGameFileTest, DamagedDocumentsAreRefusedWithTheirReason) {
       {"no GameStart", Remove("/Sorvane32XML/GameStart"), "The file holds no GameStart."},
       {"no deck order", Remove("//CurrentGame//DeckState"),
        "CurrentGame: the file holds no deck order"},
-      {"a negative time", SetText("/*/ElapsedTime/Float", "-1"), "ElapsedTime -1"},
+      {"a negative time", SetText("/*/ElapsedTime/Float", "-1"),
+       "ElapsedTime -1 is no playing time in seconds."},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.Name);

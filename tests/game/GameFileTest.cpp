@@ -1,7 +1,6 @@
 // Saved games written and read back: the same game in another engine, the
 // document's shape, the progress, and what the format tolerates.
 #include <QDir>
-#include <regex>
 
 #include "game/GameFile.h"
 #include "game/SavedGameHelpers.h"
@@ -64,20 +63,20 @@ TEST_F(GameFileTest, TheDocumentHoldsEverySlotInTheFormatsOrderAndForms) {
                         0),
             0u)
       << Saved.substr(0, 600);
-  const auto count = [this](const std::string& pattern) {
-    const std::regex re(pattern);
-    return std::distance(std::sregex_iterator(Saved.begin(), Saved.end(), re),
-                         std::sregex_iterator());
+  const auto count = [this](const std::string& text) {
+    int n = 0;
+    for (size_t at = Saved.find(text); at != std::string::npos; at = Saved.find(text, at + 1))
+      ++n;
+    return n;
   };
   EXPECT_EQ(count("<UndoInfo Column"), 2 * 1144);
   EXPECT_EQ(count("<ArrayElement Index"), 2 * 104);
   EXPECT_EQ(count("<Card Valid=\"False\" />"), 2 * 1144 - (13 + 23) - 54);
   // Top-level order, and the float with its fraction down to microseconds.
-  const std::regex order(
-      "</GameStart>\n  <CardCounter>\n    <Integer>91</Integer>\n"
-      "  </CardCounter>\n  <ElapsedTime>\n    <Float>123.456789</Float>\n"
-      "  </ElapsedTime>\n</Sorvane32XML>\n$");
-  EXPECT_TRUE(std::regex_search(Saved, order));
+  const std::string end =
+      "</GameStart>\n  <CardCounter>\n    <Integer>91</Integer>\n  </CardCounter>\n"
+      "  <ElapsedTime>\n    <Float>123.456789</Float>\n  </ElapsedTime>\n</Sorvane32XML>\n";
+  EXPECT_EQ(Saved.substr(Saved.size() - end.size()), end);
   // Home slots and empty slots record no face flag; a face-up column card does.
   pugi::xml_document tree;
   ASSERT_TRUE(tree.load_string(Saved.c_str()));
