@@ -2,67 +2,41 @@
 
 // Helpers for saved-game tests: a game in the middle of play, a text that
 // tells two tables apart, and edits of a saved document.
-#include <QString>
 #include <functional>
 #include <pugixml.hpp>
 #include <sstream>
-#include <string>
 
-#include "cards/Card.h"
 #include "game/EngineFixture.h"
 
-namespace saved_game {
-
-inline void AddSnapshot(std::ostringstream& out, const TUndoItem& item) {
-  out << "counter " << item.Counter << " deals " << item.DealCount << "\n";
-  for (int p = 0; p < HomePiles; ++p)
-    for (int s = 0; s < HomeSlots; ++s)
-      if (const TCard* card = item.Home[size_t(p)][size_t(s)].Card)
-        out << "home " << p << "." << s << " " << card->Index << "\n";
-  for (int c = 0; c < Columns; ++c) {
-    out << "column " << c << ":";
-    for (int r = 0; r < PileSlots && item.Pile[size_t(c)][size_t(r)].Card; ++r)
-      out << " " << item.Pile[size_t(c)][size_t(r)].Card->Index << "/"
-          << int(item.Pile[size_t(c)][size_t(r)].FaceUp);
-    out << "\n";
-  }
-  out << "stock " << item.DeckState.ShuffleIndex << ":";
-  for (int32_t index : item.DeckState.DeckArray)
-    out << " " << index;
-  out << "\n";
-}
-
-}  // namespace saved_game
-
-// Everything a load sets or must leave alone: the table and stock with each
-// card's face flags (both flags for cards on the table), the counters, the
-// state, the undo store and the game-start snapshot.
+// Everything a load sets or must leave alone: the table and stock with the
+// face flags (both for cards on the table), counters, state, undo store and
+// the game-start snapshot.
 inline std::string Describe(const TGameEngine& engine) {
   std::ostringstream out;
-  for (int c = 0; c < Columns; ++c) {
-    out << "column " << c << ":";
-    for (int r = 0; r < PileSlots && engine.Table.Slot(c, r); ++r) {
-      const TCard* card = engine.Table.Slot(c, r);
-      out << " " << card->Index << (card->FaceUp ? "u" : "d") << (card->DealFaceUp ? "u" : "d");
-    }
-    out << "\n";
-  }
-  for (int p = 0; p < HomePiles; ++p)
-    for (int s = 0; s < HomeSlots; ++s)
-      if (const TCard* card = engine.Table.HomeSlot(p, s))
-        out << "home " << p << "." << s << " " << card->Index << (card->FaceUp ? "u" : "d") << "\n";
-  const TShuffler& shuffler = engine.Deck().Shuffler();
-  out << "stock " << shuffler.ShuffleIndex() << ":";
-  for (int i = 0; i < shuffler.CardCount(); ++i) {
-    const int index = shuffler.DeckArray()[size_t(i)];
-    out << " " << index;
-    if (i < shuffler.ShuffleIndex())
-      out << (engine.Deck().Card(index).FaceUp ? "u" : "d");
-  }
+  const auto card = [&out](const TCard* c, bool dealt) {
+    out << ' ' << c->Index << (c->FaceUp ? 'u' : 'd') << (dealt && c->DealFaceUp ? "*" : "");
+  };
+  for (int c = 0; c < Columns; ++c)
+    for (int r = 0; r < PileSlots && engine.Table.Slot(c, r); ++r)
+      card(engine.Table.Slot(c, r), true), out << (r == engine.Table.LastRow(c) ? "\n" : "");
+  for (const auto& pile : engine.Table.Home)
+    for (const TCard* c : pile)
+      if (c != nullptr)
+        card(c, false);
+  const TShuffler& stock = engine.Deck().Shuffler();
+  out << "\nstock " << stock.ShuffleIndex() << ':';
+  for (int i = 0; i < stock.ShuffleIndex(); ++i)
+    card(&engine.Deck().Card(stock.DeckArray()[size_t(i)]), false);
   out << "\ncards " << engine.CardCounter << " deals " << engine.DealCount << " moves "
       << engine.MoveCount << " state " << int(engine.GameState) << " dealt " << engine.CardsDealt
-      << " undo " << engine.UndoIndex << "-" << engine.UndoFloor << "\ngame start\n";
-  saved_game::AddSnapshot(out, engine.GameStart);
+      << " undo " << engine.UndoIndex << '-' << engine.UndoFloor << "\nstart "
+      << engine.GameStart.Counter << ' ' << engine.GameStart.DealCount << ':';
+  for (const auto& column : engine.GameStart.Pile)
+    for (const TUndoInfo& slot : column)
+      if (slot.Card != nullptr)
+        out << ' ' << slot.Card->Index << '/' << int(slot.FaceUp);
+  for (int32_t index : engine.GameStart.DeckState.DeckArray)
+    out << ' ' << index;
   return out.str();
 }
 
@@ -93,7 +67,6 @@ inline pugi::xml_node NodeAt(pugi::xml_document& tree, const char* path) {
   return node;
 }
 
-inline const char* const CurrentSlot00 =
-    "/Sorvane32XML/CurrentGame/UndoItem/Pile/UndoInfo[@Column='0'][@Row='0']";
-inline const char* const CurrentDeckArray =
-    "/Sorvane32XML/CurrentGame/UndoItem/DeckState/DeckArray";
+inline const char* const Card00 =
+    "/Sorvane32XML/CurrentGame/UndoItem/Pile/UndoInfo[@Column='0'][@Row='0']/Card";
+inline const char* const CurrentDeckArray = "/*/CurrentGame/UndoItem/DeckState/DeckArray";

@@ -21,12 +21,13 @@
 
 namespace {
 
-// Answers every modal window that opens while it lives, in order, with the
-// next of its answers; a window nobody expected, or one still open a second
-// after its answer, is cancelled and counted, so that no test hangs.
+using TAnswer = std::function<void(QWidget*)>;
+
+// Answers the modal windows that open while it lives with its answers, in
+// order. One nobody expected, or one still open a second after its answer,
+// is cancelled and counted, so that no test hangs.
 class TDialogAnswers {
  public:
-  using TAnswer = std::function<void(QWidget*)>;
   explicit TDialogAnswers(std::vector<TAnswer> answers) : FAnswers(std::move(answers)) {
     QObject::connect(&FPoll, &QTimer::timeout, [this] { Poll(); });
     FPoll.start(5);
@@ -37,23 +38,16 @@ class TDialogAnswers {
  private:
   void Poll() {
     QWidget* dialog = QApplication::activeModalWidget();
-    if (dialog == nullptr)
+    if (dialog == nullptr || (dialog == FLast && ++FWaits < 200))
       return;
-    if (dialog == FLast) {
-      if (++FWaits == 200) {
-        ++Unexpected;
-        QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-      }
-      return;
+    if (dialog == FLast || Answered == FAnswers.size()) {
+      ++Unexpected;
+      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
+    } else {
+      FAnswers[Answered++](dialog);
     }
     FLast = dialog;
     FWaits = 0;
-    if (Answered < FAnswers.size()) {
-      FAnswers[Answered++](dialog);
-    } else {
-      ++Unexpected;
-      QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
-    }
   }
   std::vector<TAnswer> FAnswers;
   QTimer FPoll;
@@ -61,9 +55,9 @@ class TDialogAnswers {
   int FWaits = 0;
 };
 
-TDialogAnswers::TAnswer ChooseFile(const QString& path) {
+// Types the name into the dialog's name field, as a player does, and presses OK.
+TAnswer ChooseFile(const QString& path) {
   return [path](QWidget* dialog) {
-    // Typed into the name field, as a player does; the dialog checks it on OK.
     auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(name, nullptr);
     name->setText(path);
@@ -71,7 +65,7 @@ TDialogAnswers::TAnswer ChooseFile(const QString& path) {
   };
 }
 
-TDialogAnswers::TAnswer Press(QMessageBox::StandardButton button, QString* text = nullptr) {
+TAnswer Press(QMessageBox::StandardButton button, QString* text = nullptr) {
   return [button, text](QWidget* dialog) {
     auto* box = qobject_cast<QMessageBox*>(dialog);
     ASSERT_NE(box, nullptr);
@@ -96,6 +90,14 @@ class Form1FilesTest : public ::testing::Test {
   void InPlay() {
     Engine().NewGame();
     ArrangeTable(Engine(), {"-KD 9S 8S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+  }
+  // Runs a command that must show exactly these windows.
+  void Run(QAction* item, std::vector<TAnswer> answers) {
+    const size_t expected = answers.size();
+    TDialogAnswers dialogs(std::move(answers));
+    item->trigger();
+    EXPECT_EQ(dialogs.Answered, expected);
+    EXPECT_EQ(dialogs.Unexpected, 0);
   }
 
   QTemporaryDir Folder;
@@ -123,35 +125,21 @@ TEST_F(Form1FilesTest, TheFileDialogsOfferGameFilesFromTheCurrentFolder) {
   EXPECT_EQ(progress.ProgressBar1->value(), 100);
 }
 
-TEST_F(Form1FilesTest, SaveWithNoGameOrAfterAWinSaysSoAndWritesNothing) {
-  QString first, second;
-  {
-    TDialogAnswers answers({Press(QMessageBox::Ok, &first), Press(QMessageBox::Ok, &second)});
-    Form.SaveMnu->trigger();
-    InPlay();
-    Engine().GameState = gsWon;
-    Form.SaveAsMnu->trigger();
-    EXPECT_EQ(answers.Unexpected, 0);
-  }
-  EXPECT_EQ(first, "No Game To Save");
-  EXPECT_EQ(second, "No Game To Save");
-}
-
-TEST_F(Form1FilesTest, SaveAsksOnceThenSavesAgainWithoutADialog) {
+TEST_F(Form1FilesTest, SaveSaysWhenThereIsNoGameAndAsksForANameOnlyOnce) {
+  QString said;
+  Run(Form.SaveMnu, {Press(QMessageBox::Ok, &said)});
+  EXPECT_EQ(said, "No Game To Save");
   InPlay();
+  Engine().GameState = gsWon;
+  said.clear();
+  Run(Form.SaveAsMnu, {Press(QMessageBox::Ok, &said)});
+  EXPECT_EQ(said, "No Game To Save");
+
+  Engine().GameState = gsPlaying;
   const QString path = Path("game.svgm");
-  {
-    TDialogAnswers answers({ChooseFile(path)});
-    Form.SaveMnu->trigger();
-    EXPECT_EQ(answers.Answered, 1u);
-  }
-  ASSERT_TRUE(QFile::exists(path));
-  QFile::remove(path);
-  {
-    TDialogAnswers answers({});
-    Form.SaveMnu->trigger();
-    EXPECT_EQ(answers.Unexpected, 0);
-  }
+  Run(Form.SaveMnu, {ChooseFile(path)});
+  ASSERT_TRUE(QFile::remove(path));
+  Run(Form.SaveMnu, {});
   EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -165,31 +153,23 @@ TEST_F(Form1FilesTest, LoadingADamagedFileShowsTheErrorHidesTheProgressAndKeepsT
   const TTable before = Engine().Table;
   QString error;
   bool progressShown = true;
-  {
-    TDialogAnswers answers({ChooseFile(path), [&](QWidget* dialog) {
-                              progressShown = Form.ProgressDlg().isVisible();
-                              Press(QMessageBox::Ok, &error)(dialog);
-                            }});
-    Form.LoadMnu->trigger();
-    EXPECT_EQ(answers.Answered, 2u);
-  }
+  Run(Form.LoadMnu, {ChooseFile(path), [&](QWidget* dialog) {
+                       progressShown = Form.ProgressDlg().isVisible();
+                       Press(QMessageBox::Ok, &error)(dialog);
+                     }});
   EXPECT_TRUE(error.startsWith("The file is not well-formed XML: ")) << error.toStdString();
   EXPECT_FALSE(progressShown);
   EXPECT_EQ(Engine().Table.Pile, before.Pile);
   EXPECT_EQ(Engine().GameFileName, "");
 }
 
-TEST_F(Form1FilesTest, AGoodLoadRunsTheBarToTheEndAndTheClockFromTheSavedTime) {
+TEST_F(Form1FilesTest, AGoodLoadRunsTheBarToTheEndAndTheClockOnFromTheSavedTime) {
   InPlay();
   const QString path = Path("good.svgm");
   Form.GameTime->SetTime(75.0);
   ASSERT_TRUE(Engine().SaveGameFile(path));
   Engine().NewGame();
-  {
-    TDialogAnswers answers({ChooseFile(path)});
-    Form.LoadMnu->trigger();
-    EXPECT_EQ(answers.Unexpected, 0);
-  }
+  Run(Form.LoadMnu, {ChooseFile(path)});
   EXPECT_FALSE(Form.ProgressDlg().isVisible());
   EXPECT_EQ(Form.ProgressDlg().ProgressBar1->value(), 100);
   EXPECT_EQ(Engine().Table.PileCount(0), 3);
@@ -200,29 +180,20 @@ TEST_F(Form1FilesTest, AGoodLoadRunsTheBarToTheEndAndTheClockFromTheSavedTime) {
 TEST_F(Form1FilesTest, TheCloseQuestionKeepsTheWindowOnCancelAndClosesOnNoOrYes) {
   InPlay();
   QString asked;
-  const struct {
-    std::vector<TDialogAnswers::TAnswer> Answers;
-    bool Open;
-  } cases[] = {
+  const TAnswer cancelDialog = [](QWidget* dialog) { static_cast<QDialog*>(dialog)->reject(); };
+  const std::pair<std::vector<TAnswer>, bool> cases[] = {
       {{Press(QMessageBox::Cancel, &asked)}, true},
       {{Press(QMessageBox::No)}, false},
-      // Yes, then the file dialog cancelled: the window closes all the same.
-      {{Press(QMessageBox::Yes), [](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); }},
-       false},
+      {{Press(QMessageBox::Yes), cancelDialog}, false},  // no file saved: closes all the same
   };
-  for (const auto& c : cases) {
+  for (const auto& [answers, open] : cases) {
     Form.show();
-    TDialogAnswers answers(c.Answers);
-    Form.close();
-    EXPECT_EQ(Form.isVisible(), c.Open);
-    EXPECT_EQ(answers.Answered, c.Answers.size());
+    Run(Form.ExitMnu, answers);
+    EXPECT_EQ(Form.isVisible(), open);
   }
   EXPECT_EQ(asked, "Save Current Game?");
-  // After a win the window closes without a question.
   Form.show();
   Engine().GameState = gsWon;
-  TDialogAnswers none({});
-  Form.close();
+  Run(Form.ExitMnu, {});
   EXPECT_FALSE(Form.isVisible());
-  EXPECT_EQ(none.Unexpected, 0);
 }
