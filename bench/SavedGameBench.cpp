@@ -41,6 +41,13 @@ void SaveGame(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(QFileInfo(game.Path).size());
 }
 
+// Building the document alone, without the file and its flush to the disk.
+void WriteDocument(benchmark::State& state) {
+  TBenchGame game;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(game.Engine.SaveGameDocument());
+}
+
 void LoadGame(benchmark::State& state) {
   TBenchGame game;
   for (auto _ : state)
@@ -60,6 +67,7 @@ void ReadAndCheck(benchmark::State& state) {
 }
 
 BENCHMARK(SaveGame)->Unit(benchmark::kMillisecond);
+BENCHMARK(WriteDocument)->Unit(benchmark::kMillisecond);
 BENCHMARK(LoadGame)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadAndCheck)->Unit(benchmark::kMillisecond);
 
