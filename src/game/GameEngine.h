@@ -5,13 +5,20 @@
 #include <QRect>
 #include <QString>
 #include <array>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "cards/Deck.h"
 #include "cards/RepaintTracker.h"
 #include "game/GameHost.h"
 #include "game/GameTypes.h"
+
+struct TSavedGame;
+
+// Called with the percentage read so far while a saved game loads.
+using ProgressProc = std::function<void(int)>;
 
 // The one table of the game: the deck, the columns and home piles, the
 // counters, the undo ring and the game-start snapshot, the selection of the
@@ -47,6 +54,24 @@ class TGameEngine {
   bool CanStartCommand() const { return !Busy && !Dragging && !FHost.FireworksRunning(); }
   void PromptNewGame();
   void PromptReplay();
+
+  // Saved games. SaveGameFile and LoadGameFile throw on failure, the reason
+  // in the error's text; a load that fails changes nothing at all.
+  bool SaveGameFile(const QString& fileName);
+  std::string SaveGameDocument();
+  void LoadGameFile(const QString& fileName, const ProgressProc& progress = {});
+  void LoadGameDocument(const char* data, size_t size, const ProgressProc& progress = {});
+  // The save and load commands: they ask through the host and show a
+  // failure there. None starts while CanStartCommand() is false.
+  bool NoGameToSave();
+  void SaveGameCommand();
+  void SaveGameAsCommand();
+  void LoadGameCommand();
+  bool SaveGameAs();
+  bool SaveGameTo(const QString& fileName);
+  bool LoadGameWithProgress(const QString& fileName);
+  // The close question; false keeps the window open.
+  bool QueryClose();
 
   // Move rules.
   bool IsRun(int c, int r) const;
@@ -162,6 +187,7 @@ class TGameEngine {
   void FlipOnTable(TCard& card);
   void FinishPlacement();
   void WinSequence();
+  void ApplySavedGame(const TSavedGame& game);
   bool RefusePick(const TTablePos& source);
   void AnimateUndoRowDeal(const TUndoItem& r);
   void AnimateUndoSuitHome(const TUndoItem& r, int h, int cs);

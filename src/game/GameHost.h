@@ -17,6 +17,9 @@ using TGameMessageResult = int;
 // Pages of the game message dialog.
 enum TGameMessagePage { gpMessage = 0, gpChoice = 1 };
 
+// The answer to a question with Yes, No and Cancel.
+enum TQuestionAnswer { qaYes, qaNo, qaCancel };
+
 // Mouse buttons held during a press.
 enum TMouseButton { mbLeft = 1, mbRight = 2, mbMiddle = 4 };
 
@@ -61,4 +64,27 @@ class TGameHost {
   virtual bool VerboseMode() const = 0;
   virtual void SetSmallCardsChecked(bool checked) = 0;
   virtual int ScreenWidth() const = 0;
+
+  // ---- Saved games: the clock's time, file dialogs, progress and boxes ----
+  // Seconds on the game clock; reading them leaves it running.
+  virtual double GameClockTime() const = 0;
+  // Sets the game clock to `seconds` and starts it: a loaded game goes on.
+  virtual void StartGameClockAt(double seconds) = 0;
+  // The save dialog, which asks before it overwrites a file; false when cancelled.
+  virtual bool AskSaveFileName(QString& fileName) = 0;
+  // The open dialog; false when cancelled.
+  virtual bool AskOpenFileName(QString& fileName) = 0;
+  // Shows the progress window with its bar at 0, on top and without waiting
+  // (true), or hides it (false).
+  virtual void ShowProgress(bool visible) = 0;
+  // Sets the progress bar (0..100) and repaints it at once.
+  virtual void SetProgress(int percent) = 0;
+  // A standard information box with OK.
+  virtual void ShowInformation(const QString& text) = 0;
+  // The standard error box, with the text of a save or load that failed.
+  virtual void ShowFileError(const QString& text) = 0;
+  // A standard question box with Yes, No and Cancel.
+  virtual TQuestionAnswer AskYesNoCancel(const QString& text) = 0;
+  // Tells the recent-games list of a game file that was saved or opened.
+  virtual void AddRecentGame(const QString& fileName) = 0;
 };

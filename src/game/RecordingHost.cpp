@@ -28,6 +28,43 @@ void TRecordingHost::SetPanelColour(TStatusPanel panel, QRgb colour) {
 
 void TRecordingHost::SetGameClock(bool on) {
   ClockRunning = on;
+  if (on)
+    ElapsedSeconds = 0;
+}
+
+void TRecordingHost::StartGameClockAt(double seconds) {
+  ElapsedSeconds = seconds;
+  ClockRunning = true;
+}
+
+namespace {
+
+bool TakeFileName(QStringList& answers, QString& fileName) {
+  if (answers.isEmpty())
+    return false;
+  fileName = answers.takeFirst();
+  return true;
+}
+
+}  // namespace
+
+bool TRecordingHost::AskSaveFileName(QString& fileName) {
+  ++SaveDialogs;
+  return TakeFileName(SaveFileNames, fileName);
+}
+
+bool TRecordingHost::AskOpenFileName(QString& fileName) {
+  ++OpenDialogs;
+  return TakeFileName(OpenFileNames, fileName);
+}
+
+TQuestionAnswer TRecordingHost::AskYesNoCancel(const QString& text) {
+  Questions << text;
+  if (QuestionAnswers.empty())
+    return qaCancel;
+  const TQuestionAnswer answer = QuestionAnswers.front();
+  QuestionAnswers.erase(QuestionAnswers.begin());
+  return answer;
 }
 
 std::vector<int> TRecordingHost::SoundsPlayed() const {

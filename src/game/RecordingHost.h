@@ -43,6 +43,19 @@ class TRecordingHost : public TGameHost {
   void SetSmallCardsChecked(bool checked) override { SmallCardsChecked = checked; }
   int ScreenWidth() const override { return Screen; }
 
+  // Saved games: file dialogs answer from the queues below (none left:
+  // cancelled), the progress window records its values, -1 for each hide.
+  double GameClockTime() const override { return ElapsedSeconds; }
+  void StartGameClockAt(double seconds) override;
+  bool AskSaveFileName(QString& fileName) override;
+  bool AskOpenFileName(QString& fileName) override;
+  void ShowProgress(bool visible) override { Progress.push_back(visible ? 0 : -1); }
+  void SetProgress(int percent) override { Progress.push_back(percent); }
+  void ShowInformation(const QString& text) override { Informations << text; }
+  void ShowFileError(const QString& text) override { FileErrors << text; }
+  TQuestionAnswer AskYesNoCancel(const QString& text) override;
+  void AddRecentGame(const QString& fileName) override { RecentGames << fileName; }
+
   QString Panel(TStatusPanel panel) const { return Panels[static_cast<size_t>(panel)]; }
   // Sound numbers played so far, in order, stops left out.
   std::vector<int> SoundsPlayed() const;
@@ -58,6 +71,13 @@ class TRecordingHost : public TGameHost {
   std::vector<QRgb> ErrorColours;
   bool ClockRunning = false;
   bool SmallCardsChecked = false;
+  int SaveDialogs = 0;
+  int OpenDialogs = 0;
+  std::vector<int> Progress;
+  QStringList Informations;
+  QStringList FileErrors;
+  QStringList Questions;
+  QStringList RecentGames;
 
   // What the engine reads.
   bool Fireworks = false;
@@ -65,6 +85,10 @@ class TRecordingHost : public TGameHost {
   bool Verbose = false;
   int Screen = 1920;
   std::vector<TGameMessageResult> GameMessageAnswers;
+  double ElapsedSeconds = 0;
+  QStringList SaveFileNames;
+  QStringList OpenFileNames;
+  std::vector<TQuestionAnswer> QuestionAnswers;  // none left: Cancel
 
   // Runs inside each ProcessMessages call, standing in for events that
   // arrive while the engine lets them through.

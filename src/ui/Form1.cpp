@@ -54,6 +54,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   Fill(menuBar(), QApplication::palette().color(QPalette::Window));
   MakeTable();
   FGameMessageDlg = new TGameMessageDlg(this);
+  MakeFileDialogs();
   // The table is 801 x 472 between the tool bar and the status bar; the
   // window's frame stands at (467, 264) where the window manager allows it.
   resize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());

@@ -9,6 +9,8 @@
 #include "game/GameHost.h"
 
 class QAction;
+class QCloseEvent;
+class QFileDialog;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -22,6 +24,7 @@ class TFancyButton;
 class TFireworksStopHook;
 class TGameMessageDlg;
 class THelpWindow;
+class TProgressDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -40,6 +43,7 @@ class TForm1 : public QMainWindow, private TGameHost {
 
   TGameEngine& Engine() { return *FEngine; }
   TGameMessageDlg& GameMessageDlg() { return *FGameMessageDlg; }
+  TProgressDlg& ProgressDlg() { return *FProgressDlg; }
   TSoundPlayer& Sound() { return FSoundPlayer; }
   QLabel* Panel(TStatusPanel panel) const { return FPanels[static_cast<size_t>(panel)]; }
 
@@ -75,9 +79,12 @@ class TForm1 : public QMainWindow, private TGameHost {
   QWidget* Panel6 = nullptr;
   TSubTimer* GameTime = nullptr;
   QTimer* DisplayTimer = nullptr;
+  QFileDialog* SaveDialog1 = nullptr;
+  QFileDialog* OpenDialog1 = nullptr;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void MakeMenu();
@@ -123,12 +130,30 @@ class TForm1 : public QMainWindow, private TGameHost {
   void SetSmallCardsChecked(bool checked) override;
   int ScreenWidth() const override;
 
+  // Saved games: the commands, the file dialogs and the progress window
+  // (Form1Files.cpp).
+  void MakeFileDialogs();
+  void LoadMnuClick();
+  void SaveMnuClick();
+  void SaveAsMnuClick();
+  double GameClockTime() const override;
+  void StartGameClockAt(double seconds) override;
+  bool AskSaveFileName(QString& fileName) override;
+  bool AskOpenFileName(QString& fileName) override;
+  void ShowProgress(bool visible) override;
+  void SetProgress(int percent) override;
+  void ShowInformation(const QString& text) override;
+  void ShowFileError(const QString& text) override;
+  TQuestionAnswer AskYesNoCancel(const QString& text) override;
+  void AddRecentGame(const QString& fileName) override;
+
   std::unique_ptr<TFireworksStopHook> FHook;
   std::unique_ptr<TSoundOutput> FAudio;
   TSoundPlayer FSoundPlayer;
   TClock& FClock;
   std::array<QLabel*, 5> FPanels{};
   TGameMessageDlg* FGameMessageDlg = nullptr;
+  TProgressDlg* FProgressDlg = nullptr;
   std::unique_ptr<TGameEngine> FEngine;
   std::unique_ptr<TWinnerWindow> FWinner;
 

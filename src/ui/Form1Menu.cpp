@@ -37,11 +37,11 @@ void TForm1::MakeGameMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Game"));
   NewMnu = AddItem(menu, QStringLiteral("New"), &TForm1::NewMnuClick);
   menu->addSeparator();
-  LoadMnu = AddItem(menu, QStringLiteral("&Load..."));
+  LoadMnu = AddItem(menu, QStringLiteral("&Load..."), &TForm1::LoadMnuClick);
   ReloadMnu = menu->addMenu(QStringLiteral("&Reload"));
   ReloadMnu->setEnabled(false);
-  SaveMnu = AddItem(menu, QStringLiteral("&Save..."));
-  SaveAsMnu = AddItem(menu, QStringLiteral("Save &As..."));
+  SaveMnu = AddItem(menu, QStringLiteral("&Save..."), &TForm1::SaveMnuClick);
+  SaveAsMnu = AddItem(menu, QStringLiteral("Save &As..."), &TForm1::SaveAsMnuClick);
   menu->addSeparator();
   ExitMnu = menu->addAction(QStringLiteral("&Exit"));
   connect(ExitMnu, &QAction::triggered, this, &QWidget::close);

@@ -277,9 +277,8 @@ TEST_F(Form1Test, OptionsSetTheMarksTheEngineReads) {
 }
 
 TEST_F(Form1Test, ItemsOfLaterCommandsAreDisabled) {
-  for (QAction* item :
-       {Form.LoadMnu, Form.SaveMnu, Form.SaveAsMnu, Form.CardBacksMnu, Form.SaveDefaultsMnu,
-        Form.RestoreDefaultsMnu, Form.FactoryDefaultsMnu, Form.AboutMnu})
+  for (QAction* item : {Form.CardBacksMnu, Form.SaveDefaultsMnu, Form.RestoreDefaultsMnu,
+                        Form.FactoryDefaultsMnu, Form.AboutMnu})
     EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
   EXPECT_FALSE(Form.ReloadMnu->isEnabled());
 }

@@ -34,6 +34,7 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   card I                         card I's name, position, stacking order and flags
   render FILE | png FILE         write the table picture as PNG
   realtime on|off                wait for real time in animations
+  save FILE | load FILE          write the game to a saved-game file, read one back
 )";
 
 // A command's argument that cannot be taken; its text says why.
@@ -137,6 +138,8 @@ class TDriver {
         {"render", {1, 1, [](TDriver& d, A a) { d.Render(a[0]); }}},
         {"png", {1, 1, [](TDriver& d, A a) { d.Render(a[0]); }}},
         {"realtime", {1, 1, [](TDriver& d, A a) { d.Host.DriverClock.RealTime = OnOff(a[0]); }}},
+        {"save", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.SaveGameFile(a[0]); }); }}},
+        {"load", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.LoadGameFile(a[0]); }); }}},
         {"help", {0, 0, [](TDriver& d, A) { d.Out << Help << Qt::flush; }}},
     };
     return commands;
@@ -144,6 +147,16 @@ class TDriver {
 
   static void SetSeed(uint32_t seed) {
     TRandom::Program().SetSeedSource([seed] { return seed; });
+  }
+
+  // A file that cannot be written or read is reported; the table stays.
+  template <typename Action>
+  void Try(Action action) {
+    try {
+      action();
+    } catch (const std::exception& error) {
+      Out << "failed: " << error.what() << Qt::endl;
+    }
   }
 
   void SetOption(const QString& option, bool on) {
