@@ -22,9 +22,28 @@ bool TCard::Overlaps(const TCard& other) const {
 }
 
 QRect TCard::CenteredRect(const QImage& picture) const {
-  const int left = Position.x() - (picture.width() - Width()) / 2;
-  const int top = Position.y() - (picture.height() - Height()) / 2;
-  return QRect(left, top, picture.width(), picture.height());
+  // The glow and the shadow reach whole table pixels beyond the card, which
+  // their pictures, rounded to device pixels, may not show exactly.
+  const TCardMetrics& m = FMetrics;
+  if (picture.size() == m.DeviceSize + 2 * m.DeviceGlowMargin)
+    return GlowRect();
+  if (picture.size() == m.DeviceSize + 2 * m.DeviceShadowMargin)
+    return ShadowRect();
+  return CenteredRect(m.Scale.TableSize(picture.size()));
+}
+
+QRect TCard::CenteredRect(QSize size) const {
+  const int left = Position.x() - (size.width() - Width()) / 2;
+  const int top = Position.y() - (size.height() - Height()) / 2;
+  return QRect(QPoint(left, top), size);
+}
+
+QRect TCard::ShadowRect() const {
+  return CenteredRect(FMetrics.Size + 2 * FMetrics.ShadowMargin);
+}
+
+QRect TCard::GlowRect() const {
+  return CenteredRect(FMetrics.Size + 2 * FMetrics.GlowMargin);
 }
 
 QString TCard::LongName() const {

@@ -6,13 +6,16 @@
 #include <QString>
 #include <memory>
 
+#include "cards/CardMetrics.h"
 #include "cards/Raster.h"
 
 class TCanvas;
 
-// One card: its identity, its pictures, where it lies on the table picture,
-// how it stacks and how it is to be drawn. Pictures are implicitly shared
-// between cards; each card still holds its own set.
+// One card: its identity, its pictures, where it lies on the table, how it
+// stacks and how it is to be drawn. Pictures are implicitly shared between
+// cards; each card still holds its own set. Positions and sizes are table
+// pixels; the pictures may hold more pixels than that, drawn for a screen
+// with a device pixel ratio (see TCardMetrics).
 class TCard {
  public:
   QImage FacePicture;
@@ -21,7 +24,7 @@ class TCard {
   QImage GlowPicture;    // selection glow, centred on the card
   QImage ShadowPicture;  // premultiplied alpha, the card plus 6 pixels on every side
   QImage Underlay;       // the table under the card while it flips
-  QPoint Position;       // top-left corner on the table picture
+  QPoint Position;       // top-left corner on the table
   int32_t ZOrder = 0;
   int32_t Index = 0;
   uint8_t Suit = 0;
@@ -33,12 +36,18 @@ class TCard {
   bool Highlighted = false;
   bool Moving = false;
 
-  int Width() const { return FacePicture.width(); }
-  int Height() const { return FacePicture.height(); }
+  // The size of the face picture in table pixels.
+  int Width() const { return FMetrics.Size.width(); }
+  int Height() const { return FMetrics.Size.height(); }
   QRect BoundsRect() const;
   bool ContainsPoint(QPoint p) const;
   bool Overlaps(const TCard& other) const;
+  // A rectangle of one of the card's pictures (or of `size`, in table
+  // pixels) centred on the card.
   QRect CenteredRect(const QImage& picture) const;
+  QRect CenteredRect(QSize size) const;
+  QRect ShadowRect() const;
+  QRect GlowRect() const;
   QString LongName() const;
   // Everything Draw touches: the card, and its shadow or glow and frame.
   QRect PaintedRect() const;
@@ -51,7 +60,16 @@ class TCard {
 
   // The mask as row runs, shared by every card of one picture set.
   void SetMaskRuns(std::shared_ptr<const Raster::TMaskRuns> runs) { FMaskRuns = std::move(runs); }
+  // The sizes the pictures were drawn at.
+  void SetMetrics(const TCardMetrics& metrics) { FMetrics = metrics; }
+  const TCardMetrics& Metrics() const { return FMetrics; }
 
  private:
+  // Where the card's pictures go on the table picture: every layer is placed
+  // from the card's own corner, so at any ratio they meet without seams.
+  QPoint PictureCorner() const { return FMetrics.Scale.Point(Position); }
+  QRect PictureShadowRect() const;
+
   std::shared_ptr<const Raster::TMaskRuns> FMaskRuns;
+  TCardMetrics FMetrics;
 };

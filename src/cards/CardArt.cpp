@@ -7,6 +7,7 @@
 #include "cards/CardArtDetail.h"
 #include "cards/CardGlyphs.h"
 #include "cards/CardOutline.h"
+#include "cards/PixelScale.h"
 
 namespace CardArt::Detail {
 
@@ -32,20 +33,24 @@ QColor SuitInk(int suit) {
 // ---------------------------------------------------------------------------
 // Canvas and outline
 
-QImage NewCanvas(QSize cardSize, const QColor& fill) {
-  QImage image(cardSize, QImage::Format_RGB32);
+QImage NewCanvas(QSize cardSize, const QColor& fill, double ratio) {
+  const TPixelScale scale(ratio);
+  QImage image(scale.Size(cardSize), QImage::Format_RGB32);
+  // Set before any painter opens: painters then draw in table pixels.
+  image.setDevicePixelRatio(scale.Ratio());
   image.fill(fill);
   return image;
 }
 
 void CutOutline(QImage& image) {
   const QSize size = image.size();
+  const double ratio = image.devicePixelRatio();
   for (int y = 0; y < size.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < size.width(); ++x) {
-      if (CardOutline::IsOutside(x, y, size))
+      if (CardOutline::IsOutside(x, y, size, ratio))
         row[x] = TableColour;
-      else if (CardOutline::IsBorder(x, y, size))
+      else if (CardOutline::IsBorder(x, y, size, ratio))
         row[x] = OutlineColour;
     }
   }
@@ -220,9 +225,9 @@ void DrawAce(QPainter& painter, QSize cardSize, const FaceLayout& layout, int su
 
 namespace CardArt {
 
-QImage DrawFace(int face, QSize cardSize) {
+QImage DrawFace(int face, QSize cardSize, double ratio) {
   using namespace Detail;
-  QImage image = NewCanvas(cardSize, CardWhite);
+  QImage image = NewCanvas(cardSize, CardWhite, ratio);
   if (face >= 0 && face < SuitCount * RankCount) {
     const int rank = face % RankCount;
     const int suit = face / RankCount;

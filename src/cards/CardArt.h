@@ -12,11 +12,13 @@ inline constexpr int BackDesigns = 13;
 
 // Face of card `face` 0..51 (rank = face mod 13, suit = face div 13; suits
 // Hearts, Diamonds, Clubs, Spades), RGB32 of exactly `cardSize`. Pixels outside
-// the card outline are the table colour.
-QImage DrawFace(int face, QSize cardSize);
+// the card outline are the table colour. With a device pixel ratio above 1
+// the face is drawn afresh with that many pixels per table pixel (its size
+// rounded up, see TPixelScale) and carries the ratio.
+QImage DrawFace(int face, QSize cardSize, double ratio = 1.0);
 
 // Back design `design` 0..12, RGB32 of exactly `cardSize`, white border,
-// outside pixels in the table colour.
-QImage DrawBack(int design, QSize cardSize);
+// outside pixels in the table colour; `ratio` as for the faces.
+QImage DrawBack(int design, QSize cardSize, double ratio = 1.0);
 
 }  // namespace CardArt

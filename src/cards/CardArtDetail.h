@@ -27,11 +27,12 @@ bool IsLarge(QSize cardSize);
 bool IsRedSuit(int suit);
 QColor SuitInk(int suit);
 
-// A card-sized RGB32 picture filled with `fill`.
-QImage NewCanvas(QSize cardSize, const QColor& fill);
+// A card-sized RGB32 picture filled with `fill`, with `ratio` device pixels
+// per table pixel; a painter on it draws in table pixels.
+QImage NewCanvas(QSize cardSize, const QColor& fill, double ratio);
 
 // Makes the corners exact whatever was painted: the table colour outside the
-// rounded outline and a dark line along it.
+// rounded outline and a dark line along it, one pixel of the picture wide.
 void CutOutline(QImage& image);
 
 // Turns the painter half a turn about the card's centre, so that whatever is

@@ -346,9 +346,9 @@ void PaintBack(QPainter& painter, QSize cardSize, const BackStyle& style) {
 
 namespace CardArt {
 
-QImage DrawBack(int design, QSize cardSize) {
+QImage DrawBack(int design, QSize cardSize, double ratio) {
   using namespace Detail;
-  QImage image = NewCanvas(cardSize, CardWhite);
+  QImage image = NewCanvas(cardSize, CardWhite, ratio);
   if (design >= 0 && design < BackDesigns) {
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -4,22 +4,28 @@
 
 // The rounded outline shared by every card picture of one size: the mask, the
 // faces and backs, the slot, glow and shadow are all cut from it, so their
-// corners line up pixel for pixel.
+// corners line up pixel for pixel. A picture drawn for a screen with a device
+// pixel ratio is `ratio` times larger, and its corners are cut from a circle
+// as many times larger, so they stay round instead of turning into steps.
 namespace CardOutline {
 
 inline constexpr QSize LargeSize{71, 96};
 inline constexpr QSize SmallSize{54, 72};
 
+// `cardSize` below is the picture's size in its own pixels and `ratio` the
+// device pixels per table pixel it was drawn for.
+
 // Pixels cut off at each end of a row that lies `rowFromEdge` rows from the top
 // or bottom edge; 0 once the row is past the rounded corner.
-int CornerCut(int rowFromEdge, QSize cardSize);
+int CornerCut(int rowFromEdge, QSize cardSize, double ratio = 1.0);
 
 // True for the pixels outside the card (its rounded corners and anything
 // beyond the card's rectangle).
-bool IsOutside(int x, int y, QSize cardSize);
+bool IsOutside(int x, int y, QSize cardSize, double ratio = 1.0);
 
 // True for the card pixels that touch the outside (4-neighbourhood) or the
-// picture's edge: the one-pixel border line of a card.
-bool IsBorder(int x, int y, QSize cardSize);
+// picture's edge: the one-pixel border line of a card. With a `width` above
+// 1, the pixels up to that many steps away from the outside.
+bool IsBorder(int x, int y, QSize cardSize, double ratio = 1.0, int width = 1);
 
 }  // namespace CardOutline

@@ -18,45 +18,54 @@ constexpr int GlowOpacity = 128;
 QRect TCard::PaintedRect() const {
   QRect painted = BoundsRect();
   if (Moving)
-    painted |= CenteredRect(ShadowPicture);
+    painted |= ShadowRect();
   if (Highlighted)
-    painted |= CenteredRect(GlowPicture) | BoundsRect().adjusted(-1, -1, 1, 1);
+    painted |= GlowRect() | BoundsRect().adjusted(-1, -1, 1, 1);
   return painted;
 }
 
+QRect TCard::PictureShadowRect() const {
+  const QSize margin = FMetrics.DeviceShadowMargin;
+  return QRect(PictureCorner(), FMetrics.DeviceSize)
+      .adjusted(-margin.width(), -margin.height(), margin.width(), margin.height());
+}
+
 void TCard::Draw(TCanvas& canvas) const {
-  if (!PaintedRect().intersects(canvas.Area()))
+  if (!FMetrics.Scale.Cover(PaintedRect()).intersects(canvas.Area()))
     return;
   QImage& table = canvas.Picture;
-  const QPoint o = canvas.Origin;
+  const QPoint corner = PictureCorner() - canvas.Origin;
   if (Moving)
-    Raster::BlendPremultiplied(table, CenteredRect(ShadowPicture).topLeft() - o, ShadowPicture);
+    Raster::BlendPremultiplied(table, PictureShadowRect().topLeft() - canvas.Origin,
+                               ShadowPicture);
   if (Highlighted) {
-    Raster::BlendConstant(table, CenteredRect(GlowPicture).topLeft() - o, GlowPicture, GlowOpacity);
-    const QRect frame = BoundsRect().adjusted(-1, -1, 1, 1).translated(-o);
+    const QSize glow = FMetrics.DeviceGlowMargin;
+    Raster::BlendConstant(table, corner - QPoint(glow.width(), glow.height()), GlowPicture,
+                          GlowOpacity);
+    const int line = FMetrics.DeviceFrame;
+    const QRect frame = QRect(corner, FMetrics.DeviceSize).adjusted(-line, -line, line, line);
     Raster::FillRect(table, frame, canvas.Brush);
-    Raster::FrameRect(table, frame, HighlightFrameColour);
+    Raster::FrameRect(table, frame, HighlightFrameColour, line);
   }
   const QImage& picture = FaceUp ? FacePicture : BackPicture;
   if (FMaskRuns)
-    Raster::CopyMasked(table, Position - o, picture, *FMaskRuns);
+    Raster::CopyMasked(table, corner, picture, *FMaskRuns);
 }
 
 void TCard::SaveUnderlay(const TCanvas& canvas) {
-  const QRect area = CenteredRect(ShadowPicture).translated(-canvas.Origin);
+  const QRect area = PictureShadowRect().translated(-canvas.Origin);
   Underlay = canvas.Picture.copy(area).convertToFormat(QImage::Format_RGB32);
 }
 
 void TCard::RestoreUnderlay(TCanvas& canvas) const {
-  Raster::CopyOpaque(canvas.Picture, CenteredRect(ShadowPicture).topLeft() - canvas.Origin,
-                     Underlay);
+  Raster::CopyOpaque(canvas.Picture, PictureShadowRect().topLeft() - canvas.Origin, Underlay);
 }
 
 void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
   // The side showing before the turn is drawn until the card stands on edge.
   const bool showFace = (FaceUp && angle < 90) || (!FaceUp && angle >= 90);
   const QImage& picture = showFace ? FacePicture : BackPicture;
-  QRect area = CenteredRect(picture);
+  QRect area(PictureCorner(), FMetrics.DeviceSize);
   const int half = area.width() / 2;
   const double turned = std::abs(std::cos(angle * M_PI / 180.0));
   const int shrink = half - static_cast<int>(std::nearbyint(turned * half));
@@ -76,7 +85,7 @@ void TDeck::DrawAll(TCanvas& canvas) {
 }
 
 void TDeck::DrawSlot(TCanvas& canvas, int x, int y) const {
-  Raster::CopyOpaque(canvas.Picture, QPoint(x, y) - canvas.Origin, SlotPicture);
+  Raster::CopyOpaque(canvas.Picture, Scale().Point(QPoint(x, y)) - canvas.Origin, SlotPicture);
 }
 
 void TDeck::FlipCard(TCard& card, TCanvas& canvas, int steps, int delayMs,

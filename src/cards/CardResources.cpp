@@ -10,41 +10,45 @@ namespace CardResources {
 
 namespace {
 
-constexpr int ShadowMargin = 6;
 constexpr QRgb ShadowCardColour = 0xff808080;
 constexpr QRgb SlotLineColour = 0xff80c080;
 constexpr QRgb GlowColour = 0xffffff00;
-
-QSize CardSizeOf(bool large) {
-  return large ? CardOutline::LargeSize : CardOutline::SmallSize;
-}
+constexpr int SlotInset = 3;
 
 // The card's outline filled with `colour` at `at`, leaving the rest as it is.
-void FillOutline(QImage& image, QPoint at, QSize cardSize, QRgb colour) {
-  for (int y = 0; y < cardSize.height(); ++y)
-    for (int x = 0; x < cardSize.width(); ++x)
-      if (!CardOutline::IsOutside(x, y, cardSize))
+void FillOutline(QImage& image, QPoint at, const TCardMetrics& card, QRgb colour) {
+  const QSize size = card.DeviceSize;
+  const double ratio = card.Scale.Ratio();
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      if (!CardOutline::IsOutside(x, y, size, ratio))
         image.setPixel(at.x() + x, at.y() + y, colour);
 }
 
-QImage DrawMask(QSize cardSize) {
-  QImage mask(cardSize, QImage::Format_Mono);
+QImage DrawMask(const TCardMetrics& card) {
+  const QSize size = card.DeviceSize;
+  QImage mask(size, QImage::Format_Mono);
   mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  for (int y = 0; y < cardSize.height(); ++y)
-    for (int x = 0; x < cardSize.width(); ++x)
-      mask.setPixel(x, y, CardOutline::IsOutside(x, y, cardSize) ? 1 : 0);
+  for (int y = 0; y < size.height(); ++y)
+    for (int x = 0; x < size.width(); ++x)
+      mask.setPixel(x, y, CardOutline::IsOutside(x, y, size, card.Scale.Ratio()) ? 1 : 0);
   return mask;
 }
 
-// A faint rounded outline on the table, with a second line inside it.
-QImage DrawSlot(QSize cardSize) {
-  QImage slot(cardSize, QImage::Format_RGB32);
+// A faint rounded outline on the table, with a second line inside it; both
+// lines as wide as a table pixel.
+QImage DrawSlot(const TCardMetrics& card) {
+  const QSize size = card.DeviceSize;
+  const double ratio = card.Scale.Ratio();
+  QImage slot(size, QImage::Format_RGB32);
   slot.fill(TCanvas::TableColour);
-  const QSize inner = cardSize - QSize(6, 6);
-  for (int y = 0; y < cardSize.height(); ++y) {
-    for (int x = 0; x < cardSize.width(); ++x) {
-      const bool outerLine = CardOutline::IsBorder(x, y, cardSize);
-      const bool innerLine = CardOutline::IsBorder(x - 3, y - 3, inner);
+  const int inset = card.Scale.Margin(SlotInset);
+  const QSize inner = size - QSize(2 * inset, 2 * inset);
+  const int line = card.DeviceFrame;
+  for (int y = 0; y < size.height(); ++y) {
+    for (int x = 0; x < size.width(); ++x) {
+      const bool outerLine = CardOutline::IsBorder(x, y, size, ratio, line);
+      const bool innerLine = CardOutline::IsBorder(x - inset, y - inset, inner, ratio, line);
       if (outerLine || innerLine)
         slot.setPixel(x, y, SlotLineColour);
     }
@@ -53,59 +57,70 @@ QImage DrawSlot(QSize cardSize) {
 }
 
 // Yellow around the card, black where the card lies.
-QImage DrawGlow(QSize cardSize, bool large) {
-  const QSize margin(3, large ? 3 : 2);
-  QImage glow(cardSize + 2 * margin, QImage::Format_RGB32);
+QImage DrawGlow(const TCardMetrics& card) {
+  const QSize margin = card.DeviceGlowMargin;
+  QImage glow(card.DeviceSize + 2 * margin, QImage::Format_RGB32);
   glow.fill(GlowColour);
-  Raster::FillRect(glow, QRect(QPoint(margin.width(), margin.height()), cardSize), 0xff000000);
+  Raster::FillRect(glow, QRect(QPoint(margin.width(), margin.height()), card.DeviceSize),
+                   0xff000000);
   return glow;
 }
 
-QImage DrawShadow(QSize cardSize) {
-  const QSize size = cardSize + QSize(2 * ShadowMargin, 2 * ShadowMargin);
-  QImage shadow(size, QImage::Format_RGB32);
+QImage DrawShadow(const TCardMetrics& card) {
+  const QSize margin = card.DeviceShadowMargin;
+  QImage shadow(card.DeviceSize + 2 * margin, QImage::Format_RGB32);
   shadow.fill(0xffffffff);
-  FillOutline(shadow, QPoint(2 * ShadowMargin, 2 * ShadowMargin), cardSize, 0xff000000);
-  FillOutline(shadow, QPoint(ShadowMargin, ShadowMargin), cardSize, ShadowCardColour);
+  const QPoint offset(margin.width(), margin.height());
+  FillOutline(shadow, 2 * offset, card, 0xff000000);
+  FillOutline(shadow, offset, card, ShadowCardColour);
   return shadow;
 }
 
-QImage DrawPicture(int number) {
+QImage DrawPicture(int number, double ratio) {
   const bool large = number < SmallBase;
   const int local = large ? number : number - SmallBase;
-  const QSize cardSize = CardSizeOf(large);
+  const TCardMetrics card = TCardMetrics::For(large, TPixelScale(ratio));
   if (local >= FirstFace && local < FirstFace + 52)
-    return CardArt::DrawFace(local - FirstFace, cardSize);
+    return CardArt::DrawFace(local - FirstFace, card.Size, ratio);
   if (local >= FirstBack && local < FirstBack + CardArt::BackDesigns)
-    return CardArt::DrawBack(local - FirstBack, cardSize);
+    return CardArt::DrawBack(local - FirstBack, card.Size, ratio);
+  QImage picture;
   switch (local) {
     case Mask:
-      return DrawMask(cardSize);
+      picture = DrawMask(card);
+      break;
     case Slot:
-      return DrawSlot(cardSize);
+      picture = DrawSlot(card);
+      break;
     case Glow:
-      return DrawGlow(cardSize, large);
+      picture = DrawGlow(card);
+      break;
     case Shadow:
-      return DrawShadow(cardSize);
+      picture = DrawShadow(card);
+      break;
     default:
       return {};
   }
+  picture.setDevicePixelRatio(card.Scale.Ratio());
+  return picture;
 }
 
 }  // namespace
 
-QImage Picture(int number) {
+QImage Picture(int number, double ratio) {
   if (number < 0 || number >= 2 * SmallBase)
     return {};
-  static std::map<int, QImage> cache;
-  const auto found = cache.find(number);
+  const std::pair key(number, TPixelScale(ratio).Ratio());
+  static std::map<std::pair<int, double>, QImage> cache;
+  const auto found = cache.find(key);
   if (found != cache.end())
     return found->second;
-  return cache.emplace(number, DrawPicture(number)).first->second;
+  return cache.emplace(key, DrawPicture(number, key.second)).first->second;
 }
 
 QImage PrepareShadow(const QImage& shadow) {
   QImage prepared = shadow.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  prepared.setDevicePixelRatio(shadow.devicePixelRatio());
   for (int y = 0; y < prepared.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(prepared.scanLine(y));
     for (int x = 0; x < prepared.width(); ++x) {
@@ -123,11 +138,12 @@ QImage PrepareShadow(const QImage& shadow) {
 
 }  // namespace CardResources
 
-TPictureSet TPictureSet::Load(bool large, int back) {
+TPictureSet TPictureSet::Load(bool large, int back, double ratio) {
   namespace res = CardResources;
   const int base = large ? 0 : res::SmallBase;
-  const auto picture = [base](int number) { return res::Picture(base + number); };
+  const auto picture = [base, ratio](int number) { return res::Picture(base + number, ratio); };
   TPictureSet set;
+  set.Metrics = TCardMetrics::For(large, TPixelScale(ratio));
   for (int face = 0; face < 52; ++face)
     set.Faces[static_cast<size_t>(face)] = picture(res::FirstFace + face);
   const bool knownBack = back >= 0 && back < CardArt::BackDesigns;
@@ -137,6 +153,7 @@ TPictureSet TPictureSet::Load(bool large, int back) {
   set.Slot = picture(res::Slot);
   set.Shadow = res::PrepareShadow(picture(res::Shadow));
   set.Underlay = QImage(set.Shadow.size(), QImage::Format_RGB32);
+  set.Underlay.setDevicePixelRatio(set.Shadow.devicePixelRatio());
   set.Underlay.fill(TCanvas::TableColour);
   set.MaskRuns = std::make_shared<Raster::TMaskRuns>(set.Mask);
   return set;

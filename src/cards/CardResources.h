@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "cards/CardMetrics.h"
 #include "cards/Raster.h"
 
 // The card pictures by resource number. Base 0 holds the large set and base
@@ -25,8 +26,10 @@ inline constexpr int Glow = 402;
 inline constexpr int Shadow = 403;
 
 // The picture with that number, or a null picture for a number that names
-// none. Pictures are drawn once and then shared.
-QImage Picture(int number);
+// none. Pictures are drawn once and then shared. With a device pixel ratio
+// above 1 the picture is drawn afresh at that ratio (sizes as in
+// TCardMetrics) and carries the ratio.
+QImage Picture(int number, double ratio = 1.0);
 
 // The shadow turned into premultiplied alpha: black becomes a 25 % shadow
 // (alpha 64), white fully transparent, any other colour opaque.
@@ -39,6 +42,7 @@ struct TPictureSet {
   std::array<QImage, 52> Faces;
   QImage Back, Mask, Glow, Shadow, Underlay, Slot;
   std::shared_ptr<const Raster::TMaskRuns> MaskRuns;
+  TCardMetrics Metrics;
 
-  static TPictureSet Load(bool large, int back);
+  static TPictureSet Load(bool large, int back, double ratio = 1.0);
 };

@@ -36,6 +36,14 @@ void TDeck::SetCardBack(int32_t back) {
   LoadPictures();
 }
 
+void TDeck::SetPixelRatio(double ratio) {
+  const TPixelScale scale(ratio);
+  if (scale == FScale)
+    return;
+  FScale = scale;
+  LoadPictures();
+}
+
 void TDeck::CreateCards() {
   Cards.clear();
   const int count = std::max(FPacks, 0) * CardsPerPack;
@@ -54,7 +62,7 @@ void TDeck::CreateCards() {
 
 void TDeck::LoadPictures() {
   ++FPictureLoads;
-  const TPictureSet set = TPictureSet::Load(FLargeCards, FCardBack);
+  const TPictureSet set = TPictureSet::Load(FLargeCards, FCardBack, FScale.Ratio());
   SlotPicture = set.Slot;
   for (auto& card : Cards) {
     card->FacePicture = set.Faces[static_cast<size_t>(card->Index % CardsPerPack)];
@@ -64,6 +72,7 @@ void TDeck::LoadPictures() {
     card->ShadowPicture = set.Shadow;
     card->Underlay = set.Underlay;
     card->SetMaskRuns(set.MaskRuns);
+    card->SetMetrics(set.Metrics);
   }
 }
 

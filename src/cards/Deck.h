@@ -47,6 +47,10 @@ class TDeck {
   void SetPacks(int32_t packs);
   void SetLargeCards(bool large);
   void SetCardBack(int32_t back);
+  // Draws the pictures anew for a screen with this device pixel ratio; the
+  // cards keep their positions and sizes in table pixels.
+  void SetPixelRatio(double ratio);
+  const TPixelScale& Scale() const { return FScale; }
   void LoadPictures();
   // How often the pictures were loaded; changing nothing loads nothing.
   int PictureLoads() const { return FPictureLoads; }
@@ -77,6 +81,7 @@ class TDeck {
 
   bool FLargeCards = true;
   int32_t FCardBack = DefaultCardBack;
+  TPixelScale FScale;
   int32_t FPacks = 0;
   std::unique_ptr<TShuffler> FShuffler;
   TClock* FClock;

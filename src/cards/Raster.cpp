@@ -155,13 +155,13 @@ void FillRect(QImage& dst, const QRect& rect, QRgb colour) {
     std::fill_n(DstRow(dst, y) + area.left(), area.width(), opaque);
 }
 
-void FrameRect(QImage& dst, const QRect& rect, QRgb colour) {
-  if (rect.isEmpty())
+void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width) {
+  if (rect.isEmpty() || width < 1)
     return;
-  FillRect(dst, QRect(rect.left(), rect.top(), rect.width(), 1), colour);
-  FillRect(dst, QRect(rect.left(), rect.bottom(), rect.width(), 1), colour);
-  FillRect(dst, QRect(rect.left(), rect.top(), 1, rect.height()), colour);
-  FillRect(dst, QRect(rect.right(), rect.top(), 1, rect.height()), colour);
+  FillRect(dst, QRect(rect.left(), rect.top(), rect.width(), width), colour);
+  FillRect(dst, QRect(rect.left(), rect.bottom() + 1 - width, rect.width(), width), colour);
+  FillRect(dst, QRect(rect.left(), rect.top(), width, rect.height()), colour);
+  FillRect(dst, QRect(rect.right() + 1 - width, rect.top(), width, rect.height()), colour);
 }
 
 void StretchOpaque(QImage& dst, const QRect& target, const QImage& src) {

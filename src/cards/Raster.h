@@ -43,8 +43,8 @@ void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src);
 // The whole source laid over at a constant opacity 0..255.
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha);
 void FillRect(QImage& dst, const QRect& rect, QRgb colour);
-// A one-pixel outline along the inside of `rect`.
-void FrameRect(QImage& dst, const QRect& rect, QRgb colour);
+// An outline `width` pixels wide along the inside of `rect`.
+void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width = 1);
 // The source stretched into `target` with averaging, copied opaquely; nothing
 // for an empty target.
 void StretchOpaque(QImage& dst, const QRect& target, const QImage& src);

@@ -38,7 +38,7 @@ double TFireworks::Sym(double x) {
 
 void TFireworks::Launch(QImage& image, const TRocket& record) {
   TRocket rocket = record;
-  rocket.Position.x = image.width() / 2;
+  rocket.Position.x = TableSizeOf(image).width() / 2;
   const double angle = rocket.RandomAngle ? Sym(rocket.LaunchAngle) : rocket.LaunchAngle;
   const double radians = angle * RadiansPerDegree;
   rocket.Thrust =
@@ -52,8 +52,10 @@ void TFireworks::Advance(QImage& image) {
   Step(StepSeconds);
   Paint(image);
   CheckGround();
-  if (BounceOnEdges)
-    CheckEdges(image.width(), image.height());
+  if (BounceOnEdges) {
+    const QSize table = TableSizeOf(image);
+    CheckEdges(table.width(), table.height());
+  }
 }
 
 // The update pass takes the count when it starts: particles born in it are

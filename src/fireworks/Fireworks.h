@@ -15,7 +15,9 @@
 // celebration; it advances the model a frame at a time and draws each frame.
 //
 // x grows to the right from the picture's left edge, y upward from its
-// bottom edge, z toward the viewer. Every random draw comes from one
+// bottom edge, z toward the viewer, in table pixels: a picture drawn for a
+// screen with a device pixel ratio gets the same celebration, drawn with its
+// finer pixels. Every random draw comes from one
 // generator in a fixed order, so a seeded run repeats exactly.
 class TFireworks {
  public:
@@ -84,5 +86,8 @@ class TFireworks {
 QRgb Brighten(QRgb color, double f);
 // A dot of `size` at (x, y): one pixel below size 1, otherwise a disc filling
 // the circle in the square from (x - size, y - size) to (x + size, y + size)
-// less a one-pixel outline in `outline`. Pixels off the picture are skipped.
-void DrawDot(QImage& image, int x, int y, int size, QRgb color, QRgb outline);
+// less an outline `ring` pixels wide in `outline`. Pixels off the picture are
+// skipped.
+void DrawDot(QImage& image, int x, int y, int size, QRgb color, QRgb outline, int ring = 1);
+// The picture's size in table pixels, the units the particles move in.
+QSize TableSizeOf(const QImage& image);

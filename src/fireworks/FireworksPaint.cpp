@@ -5,6 +5,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cards/PixelScale.h"
 #include "fireworks/Fireworks.h"
 
 namespace {
@@ -30,6 +31,12 @@ void PutPixel(QImage& image, int x, int y, QRgb color) {
     image.setPixel(x, y, color);
 }
 
+void FillPixels(QImage& image, const QRect& area, QRgb color) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      PutPixel(image, x, y, color);
+}
+
 int Channel(int value, int k) {
   return std::clamp(value + k, 0, 255);
 }
@@ -43,13 +50,14 @@ QRgb Brighten(QRgb color, double f) {
 
 // The disc is the circle inscribed in the square, measured at pixel
 // centres; the outermost pixel ring of it is the outline.
-void DrawDot(QImage& image, int x, int y, int size, QRgb color, QRgb outline) {
+void DrawDot(QImage& image, int x, int y, int size, QRgb color, QRgb outline, int ring) {
   if (size < 1) {
     PutPixel(image, x, y, color);
     return;
   }
   const double outer = static_cast<double>(size) * size;
-  const double inner = static_cast<double>(size - 1) * (size - 1);
+  const int innerSize = std::max(size - ring, 0);
+  const double inner = static_cast<double>(innerSize) * innerSize;
   // Only the part of the square on the picture is visited.
   const auto clip = [](int64_t v, int limit) {
     return static_cast<int>(std::clamp<int64_t>(v, 0, limit));
@@ -103,15 +111,28 @@ void TFireworks::Paint(QImage& image) {
     OnAfterDraw(*this, image);
 }
 
+QSize TableSizeOf(const QImage& image) {
+  return TPixelScale(image.devicePixelRatio()).TableSize(image.size());
+}
+
+// The particle is placed and sized in table pixels; the picture may have
+// several pixels to each of them.
 void TFireworks::DrawParticle(QImage& image, const TRocket& particle, bool twinkle) const {
   const int size = RoundEven(PixelsPerMetre * particle.Radius);
   if (!(Length(particle.Position) <= DrawRange))
     return;
+  const TPixelScale scale(image.devicePixelRatio());
   const QPoint p = ToPoint(particle.Position);
   const int x = p.x();
-  const int y = image.height() - p.y();
+  const int y = scale.TableSize(image.size()).height() - p.y();
+  const QRect centre = scale.Cover(QRect(x, y, 1, 1));
   const double f = particle.Life < FadeSeconds ? particle.Life / FadeSeconds - 1 : 0.0;
-  DrawDot(image, x, y, size, Brighten(particle.Color, f), BackgroundColor);
+  const QRgb color = Brighten(particle.Color, f);
+  if (size < 1)
+    FillPixels(image, centre, color);
+  else
+    DrawDot(image, scale.Start(x), scale.Start(y), scale.Length(size), color, BackgroundColor,
+            scale.Margin(1));
   if (twinkle)
-    PutPixel(image, x, y, Brighten(particle.Color, TwinkleBrightness / 100));
+    FillPixels(image, centre, Brighten(particle.Color, TwinkleBrightness / 100));
 }

@@ -119,6 +119,12 @@ class TGameEngine {
   void Redraw(bool full);
   void DrawPlaces(TCanvas& canvas) const;
   void ResizeTable(QSize size);
+  // The screen's device pixel ratio: the table picture and the card pictures
+  // are drawn with that many pixels per table pixel, so that they are crisp
+  // on the screen; every position, size and hit test stays in table pixels.
+  void SetPixelRatio(double ratio);
+  QSize TableSize() const { return FTableSize; }
+  QRect TableRect() const { return {QPoint(), FTableSize}; }
   QPoint SlotPoint(int c, int r) const;
   QPoint HomePoint(int p) const;
   int HomeAt(QPoint point) const;
@@ -127,6 +133,7 @@ class TGameEngine {
   // The table state, readable by the dialogs.
   TDeck& Deck() { return *FDeck; }
   const TDeck& Deck() const { return *FDeck; }
+  // The table picture: TableSize() times the pixel ratio, which it carries.
   const QImage& TablePicture() const { return FTablePicture; }
   // The winner celebration draws on the table picture.
   QImage& TablePicture() { return FTablePicture; }
@@ -196,10 +203,12 @@ class TGameEngine {
   void ShowCardUnderCursor(int x, int y);
   std::vector<QRect> PlaceRects() const;
   void PaintArea(QImage& picture, const QRect& area) const;
+  QImage NewTablePicture() const;
 
   TGameHost& FHost;
   TRandom& FRandom;
   std::unique_ptr<TDeck> FDeck;
+  QSize FTableSize;
   QImage FTablePicture;
   TRepaintTracker FTracker;
   bool FRepaintAll = true;

@@ -14,7 +14,7 @@ TTablePos TGameEngine::HitTest(int x, int y) const {
   // the columns' top it is empty.
   const bool inColumnArea = pitch > 0 && x >= PileOrigin.x() &&
                             x < PileOrigin.x() + Columns * pitch - 1 && y >= PileOrigin.y() &&
-                            y < FTablePicture.height();
+                            y < FTableSize.height();
   if (inColumnArea) {
     const int dx = x - PileOrigin.x();
     const int c = dx / pitch;

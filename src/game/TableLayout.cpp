@@ -49,7 +49,7 @@ void TGameEngine::Relayout() {
       FDeck->Restack(*card);
     }
   }
-  const int avail = FTablePicture.height() - PileOrigin.y() - FDeck->CardHeight() - BottomMargin;
+  const int avail = FTableSize.height() - PileOrigin.y() - FDeck->CardHeight() - BottomMargin;
   for (int c = 0; c < Columns; ++c) {
     const int n = Table.LastRow(c) + 1;
     const int step = avail >= n * FanStep ? FanStep : avail / n;
@@ -74,16 +74,16 @@ void TGameEngine::Relayout() {
 
 void TGameEngine::Redraw(bool full) {
   if (!full) {
-    FHost.ShowTable(FullRepaints ? QRegion(FTablePicture.rect()) : QRegion(FDirectArea));
+    FHost.ShowTable(FullRepaints ? QRegion(TableRect()) : QRegion(FDirectArea));
     return;
   }
   std::vector<QRect> changed = FTracker.Changes(*FDeck, PlaceRects());
   if (FRepaintAll || FullRepaints)
-    changed = {FTablePicture.rect()};
+    changed = {TableRect()};
   FRepaintAll = false;
   QRegion shown;
   for (const QRect& area : changed) {
-    const QRect inside = area & FTablePicture.rect();
+    const QRect inside = area & TableRect();
     if (inside.isEmpty())
       continue;
     PaintArea(FTablePicture, inside);
@@ -93,19 +93,29 @@ void TGameEngine::Redraw(bool full) {
 }
 
 // Paints one area of the table as a whole repaint would: green cloth, the
-// empty-place markers, then the cards in stacking order.
+// empty-place markers, then the cards in stacking order. Every pixel of the
+// picture that the area touches is painted, also one the area only partly
+// covers at a fractional pixel ratio.
 void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
-  QImage piece = PictureArea(picture, area);
+  const QRect pixels = FDeck->Scale().Cover(area) & picture.rect();
+  if (pixels.isEmpty())
+    return;
+  QImage piece = PictureArea(picture, pixels);
   piece.fill(TCanvas::TableColour);
-  TCanvas canvas(piece, area.topLeft());
+  TCanvas canvas(piece, pixels.topLeft());
   DrawPlaces(canvas);
   FDeck->DrawAll(canvas);
 }
 
 QImage TGameEngine::PaintedInFull() const {
-  QImage picture(FTablePicture.size(), FTablePicture.format());
-  if (!picture.isNull())
-    PaintArea(picture, picture.rect());
+  QImage picture = NewTablePicture();
+  PaintArea(picture, TableRect());
+  return picture;
+}
+
+QImage TGameEngine::NewTablePicture() const {
+  QImage picture(FDeck->Scale().Size(FTableSize), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(FDeck->Scale().Ratio());
   return picture;
 }
 
@@ -113,7 +123,7 @@ QImage TGameEngine::PaintedInFull() const {
 // and of each column's first slot.
 std::vector<QRect> TGameEngine::PlaceRects() const {
   std::vector<QRect> places;
-  const QSize size = FDeck->SlotPicture.size();
+  const QSize size = FDeck->CardSize();
   for (int p = 0; p < HomePiles; ++p)
     places.emplace_back(HomePoint(p) - QPoint(1, 1), size);
   for (int c = 0; c < Columns; ++c)
@@ -127,9 +137,19 @@ void TGameEngine::DrawPlaces(TCanvas& canvas) const {
 }
 
 void TGameEngine::ResizeTable(QSize size) {
-  FTablePicture = QImage(size.expandedTo(QSize(0, 0)), QImage::Format_RGB32);
+  FTableSize = size.expandedTo(QSize(0, 0));
+  FTablePicture = NewTablePicture();
   FRepaintAll = true;
   Relayout();
+  Redraw(true);
+}
+
+void TGameEngine::SetPixelRatio(double ratio) {
+  if (TPixelScale(ratio) == FDeck->Scale())
+    return;
+  FDeck->SetPixelRatio(ratio);
+  FTablePicture = NewTablePicture();
+  FRepaintAll = true;
   Redraw(true);
 }
 

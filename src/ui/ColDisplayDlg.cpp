@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "cards/Card.h"
+#include "cards/PixelScale.h"
 #include "game/GameEngine.h"
 #include "widgets/IntegerSpin.h"
 
@@ -45,9 +46,10 @@ std::vector<TColumnViewSpot> ColumnViewSpots(const TTable& table, int c, QSize c
 
 void DrawColumnView(QImage& picture, const TTable& table, int c, QSize cardSize) {
   picture.fill(ViewGrey);
+  const int width = TPixelScale(picture.devicePixelRatio()).TableSize(picture.size()).width();
   QPainter painter(&picture);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
-  for (const TColumnViewSpot& spot : ColumnViewSpots(table, c, cardSize, picture.width()))
+  for (const TColumnViewSpot& spot : ColumnViewSpots(table, c, cardSize, width))
     painter.drawImage(spot.At, spot.Card->FacePicture);
 }
 
@@ -116,6 +118,12 @@ int TColDisplayDlg::SpinColumn() {
 
 void TColDisplayDlg::DisplayColumn(int c) {
   setWindowTitle(QStringLiteral("Cards from column ") + QString::number(c + 1));
+  // The view has as many pixels as the card pictures, so they stay crisp.
+  const TPixelScale& scale = FEngine.Deck().Scale();
+  if (FPicture.devicePixelRatio() != scale.Ratio()) {
+    FPicture = QImage(scale.Size(PictureSize), QImage::Format_RGB32);
+    FPicture.setDevicePixelRatio(scale.Ratio());
+  }
   DrawColumnView(FPicture, FEngine.Table, c, FEngine.Deck().CardSize());
   Image1->setPixmap(QPixmap::fromImage(FPicture));
 }

@@ -66,6 +66,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
     FEngine->Redraw(true);
   });
   Image1->SetPicture(&FEngine->TablePicture());
+  Image1->CheckPixelRatio();
   FEngine->ResizeTable(Image1->size());
   FEngine->EngineStart();
   MakeSideWindows();
@@ -97,6 +98,10 @@ void TForm1::MakeTable() {
   Image1->OnResize = [this](QSize size) {
     if (FEngine != nullptr && !QCoreApplication::closingDown())
       FEngine->ResizeTable(size);
+  };
+  Image1->OnPixelRatio = [this](double ratio) {
+    if (FEngine != nullptr)
+      ApplyPixelRatio(ratio);
   };
 
   DisplayTimer = new QTimer(this);

@@ -99,6 +99,9 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* AddItem(QMenu* menu, const QString& caption, void (TForm1::*handler)() = nullptr);
   QAction* AddOption(QMenu* menu, const QString& caption, void (TForm1::*handler)() = nullptr);
   void PlaceHintButton();
+  // Draws the table and the tool-bar glyphs for the screen's device pixel
+  // ratio (Form1Screen.cpp).
+  void ApplyPixelRatio(double ratio);
 
   // Commands; none runs while a deal or an undo animation lets events through.
   void NewMnuClick();

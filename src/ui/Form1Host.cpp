@@ -17,7 +17,7 @@
 #include "widgets/SubTimer.h"
 
 void TForm1::ShowTable(const QRegion& changed) {
-  Image1->repaint(changed);
+  Image1->ShowChanged(changed);
 }
 
 void TForm1::ProcessMessages() {

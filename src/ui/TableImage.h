@@ -4,9 +4,12 @@
 #include <functional>
 
 class QImage;
+class QRegion;
 
 // The card table on the window: it shows the table picture as it is and
-// hands presses, moves and releases, in picture pixels, to its owner.
+// hands presses, moves and releases, in table pixels, to its owner. The
+// picture may hold several pixels per table pixel, drawn for the screen's
+// device pixel ratio: they are shown one to one.
 class TTableImage : public QWidget {
  public:
   using TPressHandler = std::function<void(int buttons, QPoint point)>;
@@ -15,10 +18,18 @@ class TTableImage : public QWidget {
   explicit TTableImage(QWidget* parent = nullptr);
 
   void SetPicture(const QImage* picture) { FPicture = picture; }
+  // Shows at once where the picture changed (table pixels).
+  void ShowChanged(const QRegion& changed);
+  // Tells the owner, through OnPixelRatio, when the widget's device pixel
+  // ratio is not the one last told (at the start, and after the window
+  // moved to a screen with another ratio).
+  void CheckPixelRatio();
+
   TPressHandler OnMouseDown;
   TPointHandler OnMouseMove;
   TPointHandler OnMouseUp;
   std::function<void(QSize)> OnResize;
+  std::function<void(double)> OnPixelRatio;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,4 +40,5 @@ class TTableImage : public QWidget {
 
  private:
   const QImage* FPicture = nullptr;
+  double FRatio = 0;
 };

@@ -6,6 +6,7 @@
 #include <QTransform>
 
 #include "cards/CardGlyphs.h"
+#include "cards/PixelScale.h"
 
 namespace {
 
@@ -22,8 +23,11 @@ const QColor CardBack(40, 90, 200);
 const QColor BackPattern(150, 185, 255);
 const QColor ArrowFill(255, 205, 60);
 
-QImage TransparentCanvas() {
-  QImage image(GlyphSize, GlyphSize, QImage::Format_ARGB32_Premultiplied);
+// Painters on it draw in button pixels, whatever the ratio.
+QImage TransparentCanvas(double ratio) {
+  const TPixelScale scale(ratio);
+  QImage image(scale.Size(QSize(GlyphSize, GlyphSize)), QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(scale.Ratio());
   image.fill(Qt::transparent);
   return image;
 }
@@ -50,7 +54,8 @@ QImage Flatten(const QImage& drawing) {
       flat.setPixel(x, y, qAlpha(pixel) < OpaqueEnough ? Key : OverBackdrop(pixel));
     }
   }
-  flat.setPixel(0, GlyphSize - 1, Key);
+  flat.setPixel(0, flat.height() - 1, Key);
+  flat.setDevicePixelRatio(drawing.devicePixelRatio());
   return flat;
 }
 
@@ -114,8 +119,8 @@ QPainterPath UndoHead() {
 
 }  // namespace
 
-QImage DealGlyph() {
-  QImage drawing = TransparentCanvas();
+QImage DealGlyph(double ratio) {
+  QImage drawing = TransparentCanvas(ratio);
   QPainter painter(&drawing);
   painter.setRenderHint(QPainter::Antialiasing);
   PlaceCard(painter, -20);
@@ -126,8 +131,8 @@ QImage DealGlyph() {
   return Flatten(drawing);
 }
 
-QImage UndoGlyph() {
-  QImage drawing = TransparentCanvas();
+QImage UndoGlyph(double ratio) {
+  QImage drawing = TransparentCanvas(ratio);
   QPainter painter(&drawing);
   painter.setRenderHint(QPainter::Antialiasing);
   QPainterPath arrow = UndoBody().united(UndoHead());

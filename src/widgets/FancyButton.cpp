@@ -141,14 +141,16 @@ void DrawContent(QPainter& painter, QRect area, const TFancyButtonLook& look,
   const QFontMetrics metrics(look.Font);
   const int textWidth = metrics.horizontalAdvance(look.Caption);
   const int textHeight = metrics.height();
-  // A glyph without height is no glyph, and takes no spacing either.
-  const bool hasGlyph = look.Glyph.height() > 0;
-  const int glyphWidth = hasGlyph ? look.Glyph.width() + look.Spacing : 0;
+  // A glyph without height is no glyph, and takes no spacing either. A glyph
+  // drawn for a screen with a device pixel ratio is laid out at its size in
+  // button pixels.
+  const QSize glyph = look.Glyph.deviceIndependentSize().toSize();
+  const bool hasGlyph = glyph.height() > 0;
+  const int glyphWidth = hasGlyph ? glyph.width() + look.Spacing : 0;
 
   const QRect captionBox = PlaceBox(area, QSize(glyphWidth + textWidth, textHeight), look.Margin);
   if (hasGlyph) {
-    const QRect glyphBox =
-        PlaceBox(area, QSize(glyphWidth + textWidth, look.Glyph.height()), look.Margin);
+    const QRect glyphBox = PlaceBox(area, QSize(glyphWidth + textWidth, glyph.height()), look.Margin);
     painter.drawImage(glyphBox.topLeft(), KeyedOut(look.Glyph));
   }
   DrawCaption(painter, captionBox.adjusted(glyphWidth, 0, 0, 0), look, state.Disabled);
