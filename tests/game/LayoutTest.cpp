@@ -111,3 +111,53 @@ TEST_F(LayoutTest, ResizesDuringADragOrADealLoseNoCard) {
     for (int r = 0; At(c, r) != nullptr; ++r)
       EXPECT_EQ(At(c, r)->Position, Engine.SlotPoint(c, r));
 }
+
+namespace {
+
+// The places, fans and hit tests a screen's device pixel ratio must leave as
+// they are: they are all table pixels, however finely the table is drawn.
+struct TTableGeometry {
+  std::vector<QPoint> Places;
+  std::array<int, Columns> Steps;
+  std::vector<QPoint> Cards;
+  std::vector<int> Hits;
+  bool operator==(const TTableGeometry&) const = default;
+};
+
+TTableGeometry GeometryOf(const TGameEngine& engine) {
+  TTableGeometry g;
+  for (int c = 0; c < Columns; ++c)
+    g.Places.push_back(engine.SlotPoint(c, 1));
+  for (int p = 0; p < HomePiles; ++p)
+    g.Places.push_back(engine.HomePoint(p));
+  g.Steps = engine.PileStep;
+  for (const auto& card : engine.Deck().Cards)
+    g.Cards.push_back(card->Position);
+  for (int y = 0; y < engine.TableSize().height() + 40; y += 5)  // and below the table
+    for (int x = 0; x < engine.TableSize().width(); x += 5) {
+      const TTablePos p = engine.HitTest(x, y);
+      g.Hits.push_back(p.Card != nullptr ? p.Card->Index : p.Column * 100 + p.Row);
+    }
+  return g;
+}
+
+}  // namespace
+
+TEST_F(LayoutTest, APixelRatioDrawsFinerButKeepsEveryPlaceAndHitInTablePixels) {
+  Engine.NewGame();
+  Engine.DealRow();
+  for (const bool small : {false, true}) {
+    Engine.ApplyCardSize(small);
+    Engine.SetPixelRatio(1);
+    Engine.ResizeTable(QSize(800, 300));  // low enough that the columns close up
+    const TTableGeometry atOne = GeometryOf(Engine);
+    for (const double ratio : {1.5, 2.0}) {
+      Engine.SetPixelRatio(ratio);
+      Engine.ResizeTable(QSize(800, 300));
+      EXPECT_EQ(Engine.Deck().CardSize(), small ? QSize(54, 72) : QSize(71, 96));
+      EXPECT_EQ(Engine.TablePicture().size(), TPixelScale(ratio).Size(QSize(800, 300)));
+      EXPECT_EQ(Engine.TablePicture().devicePixelRatio(), ratio);
+      EXPECT_TRUE(GeometryOf(Engine) == atOne) << ratio << (small ? " small" : " large");
+    }
+  }
+}

@@ -348,37 +348,47 @@ INSTANTIATE_TEST_SUITE_P(Shards, RandomPlayTest, ::testing::Range(0u, 4u));
 
 // Frames repaint only what changed. After every frame the table picture must
 // be what a repaint of the whole table gives, and the window, which is shown
-// only the changed region, must show the picture as it is.
-using TrackedRepaintTest = RandomPlayer;
+// only the changed region, must show the picture as it is; also when the
+// picture has several pixels per table pixel, for a screen with a device
+// pixel ratio of 1.5 or 2.
+class TrackedRepaintTest : public RandomPlayer, public ::testing::WithParamInterface<double> {};
 
-TEST_F(TrackedRepaintTest, EveryFrameEqualsAFullRepaintAndShowsAllItChanged) {
+TEST_P(TrackedRepaintTest, EveryFrameEqualsAFullRepaintAndShowsAllItChanged) {
+  const TPixelScale scale(GetParam());
+  Engine.SetPixelRatio(scale.Ratio());
   QImage screen;
   int frames = 0, wrong = 0, unshown = 0;
   Host.OnShowTable = [&] {
     const QImage& picture = Engine.TablePicture();
     if (screen.size() != picture.size())
       screen = QImage(picture.size(), picture.format());  // what the window showed is lost
-    for (const QRect& area : Host.LastShown)
+    for (const QRect& shown : Host.LastShown) {
+      const QRect area = scale.Cover(shown) & picture.rect();
       for (int y = area.top(); y <= area.bottom(); ++y)
         std::copy_n(picture.constScanLine(y) + area.left() * 4, area.width() * 4,
                     screen.scanLine(y) + area.left() * 4);
+    }
     ++frames;
     unshown += screen != picture;
     wrong += !Engine.DrawingDirect() && Engine.PaintedInFull() != picture;
   };
   Engine.ResizeTable(QSize(800, 520));
-  for (uint32_t seed = 1; seed <= 4; ++seed) {
+  // Finer pictures cost more to compare: fewer deals.
+  const uint32_t deals = scale.IsOne() ? 4 : 2;
+  for (uint32_t seed = 1; seed <= deals; ++seed) {
     Pick.seed(seed);
     Random.SetSeedSource([seed] { return seed; });
     Engine.NewGame();
     for (int i = 0; i < StepsPerDeal / 3 && wrong + unshown == 0; ++i)
       Step(false);
-    if (seed == 2)
+    if (seed == 1)
       Engine.ResizeTable(QSize(640, 700));
   }
   Host.OnShowTable = nullptr;
-  std::printf("tracked repaint: %d frames\n", frames);
-  EXPECT_GT(frames, 1000);
+  std::printf("tracked repaint at ratio %g: %d frames\n", scale.Ratio(), frames);
+  EXPECT_GT(frames, 500 * static_cast<int>(deals) / 2);
   EXPECT_EQ(wrong, 0);
   EXPECT_EQ(unshown, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(PixelRatios, TrackedRepaintTest, ::testing::Values(1.0, 1.5, 2.0));
