@@ -26,12 +26,13 @@ class PaintTest : public ::testing::Test {
     p.Life = 9;
     return p;
   }
-  QRect Lit(QRgb color, int* count = nullptr) const {
+  QRect Lit(QRgb color, int* count = nullptr) const { return LitIn(Picture, color, count); }
+  static QRect LitIn(const QImage& picture, QRgb color, int* count = nullptr) {
     QRect box;
     int n = 0;
-    for (int y = 0; y < Picture.height(); ++y)
-      for (int x = 0; x < Picture.width(); ++x)
-        if (Picture.pixel(x, y) == color) {
+    for (int y = 0; y < picture.height(); ++y)
+      for (int x = 0; x < picture.width(); ++x)
+        if (picture.pixel(x, y) == color) {
           box |= QRect(x, y, 1, 1);
           ++n;
         }
@@ -67,6 +68,28 @@ TEST_F(PaintTest, DotSizesFollowTheRadius) {
     EXPECT_EQ(Lit(RGB(255, 0, 0), &count), c.Box);
     EXPECT_EQ(count, c.Pixels);
   }
+}
+
+// A table picture for a screen at 200 %: 100 x 100 table pixels in 200 x 200
+// pixels. The model's (50, 30) is its table pixel (50, 70), and every dot
+// covers the same table pixels, drawn with the finer ones.
+TEST_F(PaintTest, AFinerPictureGetsTheSameDotsInTablePixels) {
+  QImage fine(200, 200, QImage::Format_RGB32);
+  fine.setDevicePixelRatio(2);
+  const struct {
+    double Radius;
+    QRect Box;
+  } cases[] = {{0.1, QRect(94, 134, 12, 12)}, {0.01, QRect(100, 140, 2, 2)}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Radius);
+    Fireworks.Rockets.Clear();
+    Fireworks.AddRocket(At(50, 30, 0, c.Radius, RGB(255, 0, 0)));
+    Fireworks.Paint(fine);
+    EXPECT_EQ(LitIn(fine, RGB(255, 0, 0)), c.Box);
+  }
+  Fireworks.Rockets.Clear();
+  Fireworks.Launch(fine, At(0, 0, 0, 0.01, RGB(255, 0, 0)));
+  EXPECT_EQ(Fireworks.Rockets[0].Position.x, 50.0);  // the middle of the table
 }
 
 TEST_F(PaintTest, TheLastTwoSecondsOfLifeFadeToBlack) {

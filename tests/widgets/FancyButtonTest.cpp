@@ -204,6 +204,21 @@ TEST_F(FancyButtonTest, CaptionStartsAfterGlyphAndSpacing) {
   EXPECT_LT(left, 8 + 10 + 4);  // the letter's own side bearing
 }
 
+// A glyph drawn for a screen at 200 % has twice the pixels; it takes the
+// place of its size in button pixels, so the caption stays where it was.
+TEST_F(FancyButtonTest, AGlyphForAFinerScreenIsLaidOutAtItsButtonSize) {
+  Button.resize(120, Height);
+  Button.setFont(CaptionFont());
+  Button.setText(QStringLiteral("H"));
+  Button.SetMargin(0);
+  Button.SetGlyph(KeyedGlyph());
+  const QImage coarse = Shot();
+  QImage fine = KeyedGlyph().scaled(16, 16);
+  fine.setDevicePixelRatio(2);
+  Button.SetGlyph(fine);
+  EXPECT_EQ(Shot(), coarse);
+}
+
 TEST_F(FancyButtonTest, GlyphIsCentredOrPinnedByMarginWithItsKeySeeThrough) {
   Button.SetGlyph(KeyedGlyph());
   // No caption: a 12-wide box (glyph and spacing) centred on (20, 17).
