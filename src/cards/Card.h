@@ -11,6 +11,13 @@
 
 class TCanvas;
 
+// The pixels of one picture set worth drawing: the card inside its outline,
+// and the parts of its shadow and glow that stay visible around it (the card
+// and its highlight frame cover the rest at once).
+struct TCardRuns {
+  Raster::TMaskRuns Card, Shadow, Glow;
+};
+
 // One card: its identity, its pictures, where it lies on the table, how it
 // stacks and how it is to be drawn. Pictures are implicitly shared between
 // cards; each card still holds its own set. Positions and sizes are table
@@ -58,8 +65,9 @@ class TCard {
   void RestoreUnderlay(TCanvas& canvas) const;
   void DrawFlipFrame(TCanvas& canvas, double angle) const;
 
-  // The mask as row runs, shared by every card of one picture set.
-  void SetMaskRuns(std::shared_ptr<const Raster::TMaskRuns> runs) { FMaskRuns = std::move(runs); }
+  // The mask and the visible shadow and glow as row runs, shared by every
+  // card of one picture set.
+  void SetRuns(std::shared_ptr<const TCardRuns> runs) { FRuns = std::move(runs); }
   // The sizes the pictures were drawn at.
   void SetMetrics(const TCardMetrics& metrics) { FMetrics = metrics; }
   const TCardMetrics& Metrics() const { return FMetrics; }
@@ -70,6 +78,6 @@ class TCard {
   QPoint PictureCorner() const { return FMetrics.Scale.Point(Position); }
   QRect PictureShadowRect() const;
 
-  std::shared_ptr<const Raster::TMaskRuns> FMaskRuns;
+  std::shared_ptr<const TCardRuns> FRuns;
   TCardMetrics FMetrics;
 };

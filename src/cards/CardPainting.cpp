@@ -31,25 +31,31 @@ QRect TCard::PictureShadowRect() const {
 }
 
 void TCard::Draw(TCanvas& canvas) const {
-  if (!FMetrics.Scale.Cover(PaintedRect()).intersects(canvas.Area()))
+  if (!FRuns || !FMetrics.Scale.Cover(PaintedRect()).intersects(canvas.Area()))
     return;
   QImage& table = canvas.Picture;
   const QPoint corner = PictureCorner() - canvas.Origin;
-  if (Moving)
-    Raster::BlendPremultiplied(table, PictureShadowRect().topLeft() - canvas.Origin,
-                               ShadowPicture);
+  const QImage& picture = FaceUp ? FacePicture : BackPicture;
+  if (Moving) {
+    const QPoint at = PictureShadowRect().topLeft() - canvas.Origin;
+    // The shadow under the card is covered by the card at once, unless there
+    // is no picture to cover it.
+    if (picture.size() == FMetrics.DeviceSize)
+      Raster::BlendPremultiplied(table, at, ShadowPicture, FRuns->Shadow);
+    else
+      Raster::BlendPremultiplied(table, at, ShadowPicture);
+  }
   if (Highlighted) {
+    // The frame's fill covers the glow's middle: only its band is blended.
     const QSize glow = FMetrics.DeviceGlowMargin;
     Raster::BlendConstant(table, corner - QPoint(glow.width(), glow.height()), GlowPicture,
-                          GlowOpacity);
+                          GlowOpacity, FRuns->Glow);
     const int line = FMetrics.DeviceFrame;
     const QRect frame = QRect(corner, FMetrics.DeviceSize).adjusted(-line, -line, line, line);
     Raster::FillRect(table, frame, canvas.Brush);
     Raster::FrameRect(table, frame, HighlightFrameColour, line);
   }
-  const QImage& picture = FaceUp ? FacePicture : BackPicture;
-  if (FMaskRuns)
-    Raster::CopyMasked(table, corner, picture, *FMaskRuns);
+  Raster::CopyMasked(table, corner, picture, FRuns->Card);
 }
 
 void TCard::SaveUnderlay(const TCanvas& canvas) {

@@ -138,6 +138,29 @@ QImage PrepareShadow(const QImage& shadow) {
 
 }  // namespace CardResources
 
+namespace {
+
+std::shared_ptr<const TCardRuns> MakeRuns(const TPictureSet& set) {
+  const TCardMetrics& m = set.Metrics;
+  auto runs = std::make_shared<TCardRuns>();
+  runs->Card = Raster::TMaskRuns(set.Mask);
+  const QRect card(QPoint(m.DeviceShadowMargin.width(), m.DeviceShadowMargin.height()),
+                   set.Mask.size());
+  runs->Shadow = Raster::TMaskRuns(set.Shadow.size(), [&](int x, int y) {
+    const bool underCard = card.contains(x, y) && set.Mask.pixelIndex(x - card.x(), y - card.y()) == 0;
+    return !underCard && qAlpha(set.Shadow.pixel(x, y)) != 0;
+  });
+  const int line = m.DeviceFrame;
+  const QRect frame =
+      QRect(QPoint(m.DeviceGlowMargin.width(), m.DeviceGlowMargin.height()), m.DeviceSize)
+          .adjusted(-line, -line, line, line);
+  runs->Glow =
+      Raster::TMaskRuns(set.Glow.size(), [&frame](int x, int y) { return !frame.contains(x, y); });
+  return runs;
+}
+
+}  // namespace
+
 TPictureSet TPictureSet::Load(bool large, int back, double ratio) {
   namespace res = CardResources;
   const int base = large ? 0 : res::SmallBase;
@@ -155,6 +178,6 @@ TPictureSet TPictureSet::Load(bool large, int back, double ratio) {
   set.Underlay = QImage(set.Shadow.size(), QImage::Format_RGB32);
   set.Underlay.setDevicePixelRatio(set.Shadow.devicePixelRatio());
   set.Underlay.fill(TCanvas::TableColour);
-  set.MaskRuns = std::make_shared<Raster::TMaskRuns>(set.Mask);
+  set.Runs = MakeRuns(set);
   return set;
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "cards/Card.h"
 #include "cards/CardMetrics.h"
 #include "cards/Raster.h"
 
@@ -41,7 +42,7 @@ QImage PrepareShadow(const QImage& shadow);
 struct TPictureSet {
   std::array<QImage, 52> Faces;
   QImage Back, Mask, Glow, Shadow, Underlay, Slot;
-  std::shared_ptr<const Raster::TMaskRuns> MaskRuns;
+  std::shared_ptr<const TCardRuns> Runs;
   TCardMetrics Metrics;
 
   static TPictureSet Load(bool large, int back, double ratio = 1.0);

@@ -71,7 +71,7 @@ void TDeck::LoadPictures() {
     card->GlowPicture = set.Glow;
     card->ShadowPicture = set.Shadow;
     card->Underlay = set.Underlay;
-    card->SetMaskRuns(set.MaskRuns);
+    card->SetRuns(set.Runs);
     card->SetMetrics(set.Metrics);
   }
 }

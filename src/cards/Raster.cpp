@@ -41,43 +41,13 @@ const QRgb* SrcRow(const QImage& src, int y) {
   return reinterpret_cast<const QRgb*>(src.constScanLine(y));
 }
 
-}  // namespace
-
-TMaskRuns::TMaskRuns(const QImage& mask) : FSize(mask.size()) {
-  FRowStart.reserve(static_cast<size_t>(mask.height()) + 1);
-  for (int y = 0; y < mask.height(); ++y) {
-    FRowStart.push_back(static_cast<int>(FRuns.size()));
-    int x = 0;
-    while (x < mask.width()) {
-      if (mask.pixelIndex(x, y) != 0) {
-        ++x;
-        continue;
-      }
-      const int begin = x;
-      while (x < mask.width() && mask.pixelIndex(x, y) == 0)
-        ++x;
-      FRuns.push_back({begin, x});
-    }
-  }
-  FRowStart.push_back(static_cast<int>(FRuns.size()));
-}
-
-void CopyOpaque(QImage& dst, QPoint at, const QImage& src) {
+// Calls `span(out, in, n)` row by row for the pixels of `src` placed at `at`
+// that fall inside `dst`: all of them, or with `runs` only those it marks.
+template <typename Span>
+void ForSpans(QImage& dst, QPoint at, const QImage& src, const TMaskRuns* runs, Span span) {
   if (!Is32Bit(src))
     return;
-  const QRect area = ClippedArea(dst, at, src.size());
-  if (area.isEmpty())
-    return;
-  const size_t bytes = static_cast<size_t>(area.width()) * sizeof(QRgb);
-  const TRows rows(dst);
-  for (int y = area.top(); y <= area.bottom(); ++y)
-    std::memcpy(rows[y] + area.left(), SrcRow(src, y - at.y()) + (area.left() - at.x()), bytes);
-}
-
-void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs) {
-  if (!Is32Bit(src))
-    return;
-  const QSize size = src.size().boundedTo(runs.Size());
+  const QSize size = runs != nullptr ? src.size().boundedTo(runs->Size()) : src.size();
   const QRect area = ClippedArea(dst, at, size);
   if (area.isEmpty())
     return;
@@ -86,64 +56,114 @@ void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs
     const int sy = y - at.y();
     QRgb* out = rows[y];
     const QRgb* in = SrcRow(src, sy);
-    for (auto run = runs.RowBegin(sy); run != runs.RowEnd(sy); ++run) {
-      const int left = std::max(run->Begin + at.x(), area.left());
-      const int right = std::min(run->End + at.x(), area.right() + 1);
+    const auto clipped = [&](int begin, int end) {
+      const int left = std::max(begin + at.x(), area.left());
+      const int right = std::min(end + at.x(), area.right() + 1);
       if (left < right)
-        std::memcpy(out + left, in + (left - at.x()),
-                    static_cast<size_t>(right - left) * sizeof(QRgb));
+        span(out + left, in + (left - at.x()), right - left);
+    };
+    if (runs == nullptr) {
+      clipped(0, size.width());
+      continue;
+    }
+    for (auto run = runs->RowBegin(sy); run != runs->RowEnd(sy); ++run)
+      clipped(run->Begin, run->End);
+  }
+}
+
+void CopySpan(QRgb* out, const QRgb* in, int n) {
+  std::memcpy(out, in, static_cast<size_t>(n) * sizeof(QRgb));
+}
+
+void BlendSpan(QRgb* out, const QRgb* in, int n) {
+  for (int i = 0; i < n; ++i) {
+    const QRgb s = in[i];
+    const int a = qAlpha(s);
+    if (a == 0)
+      continue;
+    if (a == 255) {  // what the blend below gives, faster
+      out[i] = s;
+      continue;
+    }
+    const QRgb d = out[i];
+    out[i] = qRgb(BlendChannel(qRed(d), qRed(s), a), BlendChannel(qGreen(d), qGreen(s), a),
+                  BlendChannel(qBlue(d), qBlue(s), a));
+  }
+}
+
+// With one opacity for the whole picture each channel is a sum of two table
+// lookups: the source's share and what is left of the destination.
+class TConstantBlend {
+ public:
+  explicit TConstantBlend(int alpha) {
+    alpha = std::clamp(alpha, 0, 255);
+    for (size_t v = 0; v < 256; ++v) {
+      FSource[v] = static_cast<uint8_t>((static_cast<int>(v) * alpha + 127) / 255);
+      FKept[v] = BlendChannel(static_cast<int>(v), 0, alpha);
     }
   }
+  void operator()(QRgb* out, const QRgb* in, int n) const {
+    for (int i = 0; i < n; ++i) {
+      const QRgb s = in[i];
+      const QRgb d = out[i];
+      out[i] = qRgb(Channel(qRed(d), qRed(s)), Channel(qGreen(d), qGreen(s)),
+                    Channel(qBlue(d), qBlue(s)));
+    }
+  }
+
+ private:
+  uint8_t Channel(int d, int s) const {
+    return static_cast<uint8_t>(FSource[static_cast<size_t>(s)] + FKept[static_cast<size_t>(d)]);
+  }
+  std::array<uint8_t, 256> FSource{}, FKept{};
+};
+
+}  // namespace
+
+TMaskRuns::TMaskRuns(const QImage& mask)
+    : TMaskRuns(mask.size(), [&mask](int x, int y) { return mask.pixelIndex(x, y) == 0; }) {}
+
+TMaskRuns::TMaskRuns(QSize size, const std::function<bool(int x, int y)>& marked) : FSize(size) {
+  FRowStart.reserve(static_cast<size_t>(size.height()) + 1);
+  for (int y = 0; y < size.height(); ++y) {
+    FRowStart.push_back(static_cast<int>(FRuns.size()));
+    int x = 0;
+    while (x < size.width()) {
+      if (!marked(x, y)) {
+        ++x;
+        continue;
+      }
+      const int begin = x;
+      while (x < size.width() && marked(x, y))
+        ++x;
+      FRuns.push_back({begin, x});
+    }
+  }
+  FRowStart.push_back(static_cast<int>(FRuns.size()));
+}
+
+void CopyOpaque(QImage& dst, QPoint at, const QImage& src) {
+  ForSpans(dst, at, src, nullptr, CopySpan);
+}
+
+void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs) {
+  ForSpans(dst, at, src, &runs, CopySpan);
 }
 
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src) {
-  if (!Is32Bit(src))
-    return;
-  const QRect area = ClippedArea(dst, at, src.size());
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    QRgb* out = DstRow(dst, y);
-    const QRgb* in = SrcRow(src, y - at.y());
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QRgb s = in[x - at.x()];
-      const int a = qAlpha(s);
-      if (a == 0)
-        continue;
-      if (a == 255) {  // most of a shadow: what the blend below gives, faster
-        out[x] = s;
-        continue;
-      }
-      const QRgb d = out[x];
-      out[x] = qRgb(BlendChannel(qRed(d), qRed(s), a), BlendChannel(qGreen(d), qGreen(s), a),
-                    BlendChannel(qBlue(d), qBlue(s), a));
-    }
-  }
+  ForSpans(dst, at, src, nullptr, BlendSpan);
+}
+
+void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs) {
+  ForSpans(dst, at, src, &runs, BlendSpan);
 }
 
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha) {
-  if (!Is32Bit(src))
-    return;
-  alpha = std::clamp(alpha, 0, 255);
-  // With one opacity for the whole picture each channel is a sum of two
-  // table lookups: the source's share and what is left of the destination.
-  std::array<uint8_t, 256> source{}, kept{};
-  for (int v = 0; v < 256; ++v) {
-    source[static_cast<size_t>(v)] = static_cast<uint8_t>((v * alpha + 127) / 255);
-    kept[static_cast<size_t>(v)] = BlendChannel(v, 0, alpha);
-  }
-  const auto channel = [&](int d, int s) {
-    return static_cast<uint8_t>(source[static_cast<size_t>(s)] + kept[static_cast<size_t>(d)]);
-  };
-  const QRect area = ClippedArea(dst, at, src.size());
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    QRgb* out = DstRow(dst, y);
-    const QRgb* in = SrcRow(src, y - at.y());
-    for (int x = area.left(); x <= area.right(); ++x) {
-      const QRgb s = in[x - at.x()];
-      const QRgb d = out[x];
-      out[x] = qRgb(channel(qRed(d), qRed(s)), channel(qGreen(d), qGreen(s)),
-                    channel(qBlue(d), qBlue(s)));
-    }
-  }
+  ForSpans(dst, at, src, nullptr, TConstantBlend(alpha));
+}
+
+void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha, const TMaskRuns& runs) {
+  ForSpans(dst, at, src, &runs, TConstantBlend(alpha));
 }
 
 void FillRect(QImage& dst, const QRect& rect, QRgb colour) {

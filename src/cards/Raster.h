@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <vector>
 
 // Pixel-exact copies and blends between 32-bit pictures, clipped to the
@@ -16,6 +17,8 @@ class TMaskRuns {
  public:
   TMaskRuns() = default;
   explicit TMaskRuns(const QImage& mask);
+  // The pixels of a picture of `size` for which `marked` holds.
+  TMaskRuns(QSize size, const std::function<bool(int x, int y)>& marked);
 
   QSize Size() const { return FSize; }
   struct TRun {
@@ -40,8 +43,12 @@ void CopyOpaque(QImage& dst, QPoint at, const QImage& src);
 void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
 // Source-over with the source's own premultiplied alpha.
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src);
+// The same over the source pixels that `runs` marks only.
+void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
 // The whole source laid over at a constant opacity 0..255.
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha);
+// The same over the source pixels that `runs` marks only.
+void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha, const TMaskRuns& runs);
 void FillRect(QImage& dst, const QRect& rect, QRgb colour);
 // An outline `width` pixels wide along the inside of `rect`.
 void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width = 1);
