@@ -8,6 +8,7 @@
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "support/QtPrinters.h"
+#include "ui/ColDisplayDlg.h"
 #include "ui/Form1.h"
 #include "ui/TableImage.h"
 #include "ui/UiTestSupport.h"
@@ -56,6 +57,18 @@ TEST_F(WindowAtScaleTest, TheTableIsDrawnAndShownWithTheScreensPixels) {
   const QPoint edge = top.Position * 2 + QPoint(0, top.Height());
   EXPECT_LT(qGray(shown.pixel(edge)), 100);
   EXPECT_EQ(shown.pixel(edge + QPoint(1, 0)), qRgb(255, 255, 255));
+}
+
+// The column view copies the faces one to one, as sharp as on the table.
+TEST_F(WindowAtScaleTest, TheColumnViewShowsTheFacesWithTheScreensPixels) {
+  TColDisplayDlg& view = Form.ColDisplayDlg();
+  view.DisplayColumn(3);
+  const QImage& picture = view.Picture();
+  EXPECT_EQ(picture.size(), TColDisplayDlg::PictureSize * 2);
+  const TCard& top = *Form.Engine().Table.TopCard(3);
+  const QPoint at = QPoint(0, 5) * 2;  // the column's only face-up card, first row
+  for (const QPoint p : {QPoint(1, 80), QPoint(30, 30), QPoint(100, 150)})
+    EXPECT_EQ(picture.pixel(at + p), top.FacePicture.pixel(p)) << p.x() << "," << p.y();
 }
 
 TEST_F(WindowAtScaleTest, PlacesAndClicksStayInWindowPixels) {
