@@ -11,13 +11,13 @@
 // so a card's layers never reach past the table rectangles they stand for.
 struct TCardMetrics {
   TPixelScale Scale;
-  QSize Size;                // the card
-  QSize GlowMargin;          // beyond the card, left and right / above and below
-  QSize ShadowMargin;        // on every side
+  QSize Size;          // the card
+  QSize GlowMargin;    // beyond the card, left and right / above and below
+  QSize ShadowMargin;  // on every side
   QSize DeviceSize;
   QSize DeviceGlowMargin;
   QSize DeviceShadowMargin;
-  int DeviceFrame = 0;       // the highlight frame's line
+  int DeviceFrame = 0;  // the highlight frame's line
 
   static TCardMetrics For(bool large, TPixelScale scale);
 

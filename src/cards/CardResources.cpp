@@ -147,7 +147,8 @@ std::shared_ptr<const TCardRuns> MakeRuns(const TPictureSet& set) {
   const QRect card(QPoint(m.DeviceShadowMargin.width(), m.DeviceShadowMargin.height()),
                    set.Mask.size());
   runs->Shadow = Raster::TMaskRuns(set.Shadow.size(), [&](int x, int y) {
-    const bool underCard = card.contains(x, y) && set.Mask.pixelIndex(x - card.x(), y - card.y()) == 0;
+    const bool underCard =
+        card.contains(x, y) && set.Mask.pixelIndex(x - card.x(), y - card.y()) == 0;
     return !underCard && qAlpha(set.Shadow.pixel(x, y)) != 0;
   });
   const int line = m.DeviceFrame;

@@ -1,11 +1,11 @@
 #include "ui/TableImage.h"
 
 #include <QImage>
-#include <QRegion>
-#include <cmath>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QTimer>
+#include <cmath>
 
 #include "cards/Canvas.h"
 #include "cards/PixelScale.h"

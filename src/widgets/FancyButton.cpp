@@ -150,7 +150,8 @@ void DrawContent(QPainter& painter, QRect area, const TFancyButtonLook& look,
 
   const QRect captionBox = PlaceBox(area, QSize(glyphWidth + textWidth, textHeight), look.Margin);
   if (hasGlyph) {
-    const QRect glyphBox = PlaceBox(area, QSize(glyphWidth + textWidth, glyph.height()), look.Margin);
+    const QRect glyphBox =
+        PlaceBox(area, QSize(glyphWidth + textWidth, glyph.height()), look.Margin);
     painter.drawImage(glyphBox.topLeft(), KeyedOut(look.Glyph));
   }
   DrawCaption(painter, captionBox.adjusted(glyphWidth, 0, 0, 0), look, state.Disabled);

@@ -28,9 +28,9 @@ TEST(PixelScaleTest, PicturesStayInsideTheTableRectanglesTheyStandFor) {
         for (const int m : {0, 1, 2, 3, 6}) {
           const QRect table = QRect(x, x, w, w).adjusted(-m, -m, m, m);
           const QSize margin = scale.Margin(QSize(m, m));
-          const QRect picture = QRect(scale.Point({x, x}), scale.Size({w, w}))
-                                    .adjusted(-margin.width(), -margin.height(), margin.width(),
-                                              margin.height());
+          const QRect picture =
+              QRect(scale.Point({x, x}), scale.Size({w, w}))
+                  .adjusted(-margin.width(), -margin.height(), margin.width(), margin.height());
           ASSERT_TRUE(scale.Cover(table).contains(picture))
               << "ratio " << ratio << " x " << x << " w " << w << " m " << m;
         }
