@@ -44,13 +44,13 @@ QImage NewCanvas(QSize cardSize, const QColor& fill, double ratio) {
 
 void CutOutline(QImage& image) {
   const QSize size = image.size();
-  const double ratio = image.devicePixelRatio();
+  const CardOutline::TShape outline(size, image.devicePixelRatio());
   for (int y = 0; y < size.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < size.width(); ++x) {
-      if (CardOutline::IsOutside(x, y, size, ratio))
+      if (outline.IsOutside(x, y))
         row[x] = TableColour;
-      else if (CardOutline::IsBorder(x, y, size, ratio))
+      else if (outline.IsBorder(x, y))
         row[x] = OutlineColour;
     }
   }

@@ -18,33 +18,50 @@ bool IsLarge(QSize cardSize, double ratio) {
 
 }  // namespace
 
-int CornerCut(int rowFromEdge, QSize cardSize, double ratio) {
+TShape::TShape(QSize cardSize, double ratio) : FSize(cardSize) {
   const double radius = (IsLarge(cardSize, ratio) ? LargeRadius : SmallRadius) * ratio;
-  const double dy = radius - (rowFromEdge + 0.5);
-  if (rowFromEdge < 0 || dy <= 0)
-    return 0;
-  // The pixels whose centres lie left of the circle.
-  const double edge = radius - std::sqrt(radius * radius - dy * dy);
-  return std::max(0, static_cast<int>(std::ceil(edge - 0.5)));
+  for (int row = 0; row + 0.5 < radius; ++row) {
+    // The pixels whose centres lie left of the circle.
+    const double dy = radius - (row + 0.5);
+    const double edge = radius - std::sqrt(radius * radius - dy * dy);
+    FCuts.push_back(std::max(0, static_cast<int>(std::ceil(edge - 0.5))));
+  }
 }
 
-bool IsOutside(int x, int y, QSize cardSize, double ratio) {
-  const int w = cardSize.width();
-  const int h = cardSize.height();
+int TShape::CornerCut(int rowFromEdge) const {
+  if (rowFromEdge < 0 || rowFromEdge >= static_cast<int>(FCuts.size()))
+    return 0;
+  return FCuts[static_cast<size_t>(rowFromEdge)];
+}
+
+bool TShape::IsOutside(int x, int y) const {
+  const int w = FSize.width();
+  const int h = FSize.height();
   if (x < 0 || y < 0 || x >= w || y >= h)
     return true;
-  const int cut = CornerCut(std::min(y, h - 1 - y), cardSize, ratio);
+  const int cut = CornerCut(std::min(y, h - 1 - y));
   return x < cut || x >= w - cut;
 }
 
-bool IsBorder(int x, int y, QSize cardSize, double ratio, int width) {
-  if (IsOutside(x, y, cardSize, ratio))
+bool TShape::IsBorder(int x, int y, int width) const {
+  if (IsOutside(x, y))
     return false;
   for (int d = 1; d <= width; ++d)
-    if (IsOutside(x - d, y, cardSize, ratio) || IsOutside(x + d, y, cardSize, ratio) ||
-        IsOutside(x, y - d, cardSize, ratio) || IsOutside(x, y + d, cardSize, ratio))
+    if (IsOutside(x - d, y) || IsOutside(x + d, y) || IsOutside(x, y - d) || IsOutside(x, y + d))
       return true;
   return false;
+}
+
+int CornerCut(int rowFromEdge, QSize cardSize, double ratio) {
+  return TShape(cardSize, ratio).CornerCut(rowFromEdge);
+}
+
+bool IsOutside(int x, int y, QSize cardSize, double ratio) {
+  return TShape(cardSize, ratio).IsOutside(x, y);
+}
+
+bool IsBorder(int x, int y, QSize cardSize, double ratio, int width) {
+  return TShape(cardSize, ratio).IsBorder(x, y, width);
 }
 
 }  // namespace CardOutline

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <vector>
 
 // The rounded outline shared by every card picture of one size: the mask, the
 // faces and backs, the slot, glow and shadow are all cut from it, so their
@@ -12,20 +13,32 @@ namespace CardOutline {
 inline constexpr QSize LargeSize{71, 96};
 inline constexpr QSize SmallSize{54, 72};
 
-// `cardSize` below is the picture's size in its own pixels and `ratio` the
-// device pixels per table pixel it was drawn for.
+// The outline of a picture `cardSize` pixels large (its own pixels), drawn
+// with `ratio` device pixels per table pixel.
+class TShape {
+ public:
+  explicit TShape(QSize cardSize, double ratio = 1.0);
 
-// Pixels cut off at each end of a row that lies `rowFromEdge` rows from the top
-// or bottom edge; 0 once the row is past the rounded corner.
+  QSize Size() const { return FSize; }
+  // Pixels cut off at each end of a row that lies `rowFromEdge` rows from the
+  // top or bottom edge; 0 once the row is past the rounded corner.
+  int CornerCut(int rowFromEdge) const;
+  // True for the pixels outside the card (its rounded corners and anything
+  // beyond the card's rectangle).
+  bool IsOutside(int x, int y) const;
+  // True for the card pixels that touch the outside (4-neighbourhood) or the
+  // picture's edge: the one-pixel border line of a card. With a `width`
+  // above 1, the pixels up to that many steps away from the outside.
+  bool IsBorder(int x, int y, int width = 1) const;
+
+ private:
+  QSize FSize;
+  std::vector<int> FCuts;
+};
+
+// The same for a single question (`cardSize` in the picture's own pixels).
 int CornerCut(int rowFromEdge, QSize cardSize, double ratio = 1.0);
-
-// True for the pixels outside the card (its rounded corners and anything
-// beyond the card's rectangle).
 bool IsOutside(int x, int y, QSize cardSize, double ratio = 1.0);
-
-// True for the card pixels that touch the outside (4-neighbourhood) or the
-// picture's edge: the one-pixel border line of a card. With a `width` above
-// 1, the pixels up to that many steps away from the outside.
 bool IsBorder(int x, int y, QSize cardSize, double ratio = 1.0, int width = 1);
 
 }  // namespace CardOutline

@@ -17,21 +17,22 @@ constexpr int SlotInset = 3;
 
 // The card's outline filled with `colour` at `at`, leaving the rest as it is.
 void FillOutline(QImage& image, QPoint at, const TCardMetrics& card, QRgb colour) {
+  const CardOutline::TShape outline(card.DeviceSize, card.Scale.Ratio());
   const QSize size = card.DeviceSize;
-  const double ratio = card.Scale.Ratio();
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
-      if (!CardOutline::IsOutside(x, y, size, ratio))
+      if (!outline.IsOutside(x, y))
         image.setPixel(at.x() + x, at.y() + y, colour);
 }
 
 QImage DrawMask(const TCardMetrics& card) {
+  const CardOutline::TShape outline(card.DeviceSize, card.Scale.Ratio());
   const QSize size = card.DeviceSize;
   QImage mask(size, QImage::Format_Mono);
   mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
   for (int y = 0; y < size.height(); ++y)
     for (int x = 0; x < size.width(); ++x)
-      mask.setPixel(x, y, CardOutline::IsOutside(x, y, size, card.Scale.Ratio()) ? 1 : 0);
+      mask.setPixel(x, y, outline.IsOutside(x, y) ? 1 : 0);
   return mask;
 }
 
@@ -39,16 +40,16 @@ QImage DrawMask(const TCardMetrics& card) {
 // lines as wide as a table pixel.
 QImage DrawSlot(const TCardMetrics& card) {
   const QSize size = card.DeviceSize;
-  const double ratio = card.Scale.Ratio();
   QImage slot(size, QImage::Format_RGB32);
   slot.fill(TCanvas::TableColour);
   const int inset = card.Scale.Margin(SlotInset);
-  const QSize inner = size - QSize(2 * inset, 2 * inset);
+  const CardOutline::TShape outer(size, card.Scale.Ratio());
+  const CardOutline::TShape inner(size - QSize(2 * inset, 2 * inset), card.Scale.Ratio());
   const int line = card.DeviceFrame;
   for (int y = 0; y < size.height(); ++y) {
     for (int x = 0; x < size.width(); ++x) {
-      const bool outerLine = CardOutline::IsBorder(x, y, size, ratio, line);
-      const bool innerLine = CardOutline::IsBorder(x - inset, y - inset, inner, ratio, line);
+      const bool outerLine = outer.IsBorder(x, y, line);
+      const bool innerLine = inner.IsBorder(x - inset, y - inset, line);
       if (outerLine || innerLine)
         slot.setPixel(x, y, SlotLineColour);
     }
