@@ -7,8 +7,8 @@
 #include "cards/CardNames.h"
 #include "cards/CardResources.h"
 
-TDeck::TDeck(TRandom& random, TClock& clock)
-    : FShuffler(std::make_unique<TShuffler>(random)), FClock(&clock) {
+TDeck::TDeck(TRandom& random, TClock& clock, double ratio)
+    : FScale(ratio), FShuffler(std::make_unique<TShuffler>(random)), FClock(&clock) {
   SetPacks(1);
 }
 

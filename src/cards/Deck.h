@@ -27,7 +27,9 @@ class TDeck {
   static constexpr int DefaultCardBack = 5;
   static constexpr int32_t TopZOrder = 2147483647;
 
-  explicit TDeck(TRandom& random = TRandom::Program(), TClock& clock = TSteadyClock::Instance());
+  // `ratio`: the screen's device pixel ratio the pictures are first drawn at.
+  explicit TDeck(TRandom& random = TRandom::Program(), TClock& clock = TSteadyClock::Instance(),
+                 double ratio = 1.0);
   ~TDeck();
   TDeck(const TDeck&) = delete;
   TDeck& operator=(const TDeck&) = delete;

@@ -30,7 +30,10 @@ class TGameEngine {
  public:
   static constexpr int MinPileStep = 3;
 
-  explicit TGameEngine(TGameHost& host, TRandom& random = TRandom::Program());
+  // `pixelRatio`: the screen's device pixel ratio the table is first drawn at
+  // (see SetPixelRatio).
+  explicit TGameEngine(TGameHost& host, TRandom& random = TRandom::Program(),
+                       double pixelRatio = 1.0);
   ~TGameEngine();
   TGameEngine(const TGameEngine&) = delete;
   TGameEngine& operator=(const TGameEngine&) = delete;

@@ -3,11 +3,11 @@
 #include "cards/Canvas.h"
 #include "game/GameEngine.h"
 
-TGameEngine::TGameEngine(TGameHost& host, TRandom& random)
+TGameEngine::TGameEngine(TGameHost& host, TRandom& random, double pixelRatio)
     : UndoBuffer(UndoSize),
       FHost(host),
       FRandom(random),
-      FDeck(std::make_unique<TDeck>(random, host.Clock())) {
+      FDeck(std::make_unique<TDeck>(random, host.Clock(), pixelRatio)) {
   PileStep.fill(FanStep);
 }
 

@@ -59,7 +59,9 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   // window's frame stands at (467, 264) where the window manager allows it.
   resize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());
   move(467, 264);
-  FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this));
+  // The cards are drawn for the screen's pixels from the start.
+  FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this), TRandom::Program(),
+                                          devicePixelRatioF());
   // The celebration drew over the whole table: it is all repainted after it.
   FWinner = std::make_unique<TWinnerWindow>(*this, *Image1, FSoundPlayer, FClock, [this] {
     FEngine->RepaintAll();
