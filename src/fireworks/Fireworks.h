@@ -17,8 +17,8 @@
 // x grows to the right from the picture's left edge, y upward from its
 // bottom edge, z toward the viewer, in table pixels: a picture drawn for a
 // screen with a device pixel ratio gets the same celebration, drawn with its
-// finer pixels. Every random draw comes from one
-// generator in a fixed order, so a seeded run repeats exactly.
+// finer pixels. Every random draw comes from one generator in a fixed order,
+// so a seeded run repeats exactly.
 class TFireworks {
  public:
   // Called with the fireworks and the picture: before the particles are
