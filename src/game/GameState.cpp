@@ -4,10 +4,7 @@
 #include "game/GameEngine.h"
 
 TGameEngine::TGameEngine(TGameHost& host, TRandom& random)
-    : UndoBuffer(UndoSize),
-      FHost(host),
-      FRandom(random),
-      FDeck(std::make_unique<TDeck>(random, host.Clock())) {
+    : FHost(host), FRandom(random), FDeck(std::make_unique<TDeck>(random, host.Clock())) {
   PileStep.fill(FanStep);
 }
 
