@@ -162,7 +162,7 @@ class TGameEngine {
   bool CardsDealt = false;
   bool Busy = false;
 
-  std::vector<TUndoItem> UndoBuffer;
+  std::vector<TUndoItem> UndoBuffer;  // the ring; grows to UndoSize as records are pushed
   int UndoIndex = 0;
   int UndoFloor = 0;
   TUndoItem GameStart;

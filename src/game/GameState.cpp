@@ -4,8 +4,7 @@
 #include "game/GameEngine.h"
 
 TGameEngine::TGameEngine(TGameHost& host, TRandom& random, double pixelRatio)
-    : UndoBuffer(UndoSize),
-      FHost(host),
+    : FHost(host),
       FRandom(random),
       FDeck(std::make_unique<TDeck>(random, host.Clock(), pixelRatio)) {
   PileStep.fill(FanStep);

@@ -14,6 +14,10 @@ int Previous(int index) {
 }  // namespace
 
 void TGameEngine::PushUndo() {
+  // The ring's records (18 KB each) are made when play first reaches them,
+  // so a short game does not hold a thousand.
+  if (UndoBuffer.size() <= static_cast<size_t>(UndoIndex))
+    UndoBuffer.resize(static_cast<size_t>(UndoIndex) + 1);
   SaveItem(UndoBuffer[static_cast<size_t>(UndoIndex)]);
   UndoIndex = (UndoIndex + 1) % UndoSize;
   if (UndoIndex == UndoFloor)
