@@ -206,25 +206,26 @@ TIniFile ReadIniFile(const QString& path) {
   // A folder, a pipe or a device in the file's place is not read: it could block.
   if (!info.isFile())
     throw EIniFileError("Cannot read " + Shown(path).toStdString() + ": it is not a file.");
-  if (info.size() > MaxIniFileSize)
-    throw EIniFileError("Cannot read " + Shown(path).toStdString() +
-                        ": it is larger than 1 MiB, so it is no settings file.");
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw EIniFileError("Cannot read " + Shown(path).toStdString() + ": " +
                         file.errorString().toStdString());
   const QByteArray text = file.read(MaxIniFileSize + 1);
-  if (file.error() != QFileDevice::NoError || text.size() > MaxIniFileSize)
+  if (file.error() != QFileDevice::NoError)
     throw EIniFileError("Cannot read " + Shown(path).toStdString() + ": " +
                         file.errorString().toStdString());
+  if (text.size() > MaxIniFileSize)
+    throw EIniFileError("Cannot read " + Shown(path).toStdString() +
+                        ": it is larger than 1 MiB, so it is no settings file.");
   return TIniFile(text);
 }
 
 void WriteIniFile(const QString& path, const TIniFile& ini) {
   if (path.isEmpty())
     throw EIniFileError("There is no settings file to write to.");
+  // A symbolic link stays a link (QSaveFile writes to its target), for those
+  // who keep their settings elsewhere; the target's folder is the one made.
   const QFileInfo info(path);
-  // The link stays a link, for those who keep their settings elsewhere.
   const QString target = info.isSymLink() ? info.symLinkTarget() : path;
   const auto fail = [&target](const QString& reason) {
     throw EIniFileError("Cannot write " + Shown(target).toStdString() + ": " +
