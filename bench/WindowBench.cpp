@@ -17,7 +17,7 @@ namespace {
 
 // A window whose table is 1920 x 1080, with a dealt game and three row deals.
 struct TBenchWindow {
-  TBenchWindow() : Form(&Silence, &Clock) {
+  TBenchWindow() : Form(&Silence, &Clock, nullptr, QString()) {  // no settings file
     TRandom::Program().SetSeedSource([] { return 4242u; });
     Form.show();
     const QSize frame = Form.size() - Form.Image1->size();

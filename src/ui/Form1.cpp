@@ -40,12 +40,14 @@ void StylePanel(QLabel* panel, const QString& tip) {
 
 }  // namespace
 
-TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
+TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
+               const QString& settingsFile)
     : QMainWindow(parent),
       FHook(std::make_unique<TFireworksStopHook>()),
       FAudio(soundOutput != nullptr ? nullptr : std::make_unique<TAudioOutput>()),
       FSoundPlayer(soundOutput != nullptr ? *soundOutput : *FAudio),
-      FClock(clock != nullptr ? *clock : TSteadyClock::Instance()) {
+      FClock(clock != nullptr ? *clock : TSteadyClock::Instance()),
+      FSettingsFile(settingsFile) {
   qApp->installEventFilter(FHook.get());
   setWindowTitle(QStringLiteral("Sorvane 32"));
   Fill(this, WindowGreen);
@@ -55,9 +57,8 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   MakeTable();
   FGameMessageDlg = new TGameMessageDlg(this);
   MakeFileDialogs();
-  // The table is 801 x 472 between the tool bar and the status bar; the
-  // window's frame stands at (467, 264) where the window manager allows it.
-  resize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());
+  // The window's frame stands at (467, 264) where the window manager allows it.
+  resize(DesignSize());
   move(467, 264);
   // The cards are drawn for the screen's pixels from the start.
   FEngine = std::make_unique<TGameEngine>(static_cast<TGameHost&>(*this), TRandom::Program(),
@@ -71,6 +72,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent)
   Image1->CheckPixelRatio();
   FEngine->ResizeTable(Image1->size());
   FEngine->EngineStart();
+  MakeSettings();
   MakeSideWindows();
 }
 

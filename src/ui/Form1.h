@@ -7,6 +7,7 @@
 #include "cards/Sound.h"
 #include "game/GameEngine.h"
 #include "game/GameHost.h"
+#include "persist/Settings.h"
 
 class QAction;
 class QCloseEvent;
@@ -15,6 +16,8 @@ class QLabel;
 class QMenu;
 class QTimer;
 class QWidget;
+class TAboutBox;
+class TCardBackDlg;
 class TCardFindDlg;
 class TCHMHelper;
 class TClock;
@@ -25,6 +28,7 @@ class TFireworksStopHook;
 class TGameMessageDlg;
 class THelpWindow;
 class TProgressDlg;
+class TReopenMenu;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -37,8 +41,10 @@ class TForm1 : public QMainWindow, private TGameHost {
  public:
   // Tests hand in a sound output that records and a clock that waits in
   // zero time; the program plays through the audio device on the real clock.
+  // The settings file is read at start and written by "Save Defaults";
+  // with an empty name no settings are kept.
   explicit TForm1(TSoundOutput* soundOutput = nullptr, TClock* clock = nullptr,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, const QString& settingsFile = UserSettingsFile());
   ~TForm1() override;
 
   TGameEngine& Engine() { return *FEngine; }
@@ -186,4 +192,36 @@ class TForm1 : public QMainWindow, private TGameHost {
   // waits on does not block it; the helper closes it before it goes.
   std::unique_ptr<THelpWindow> FHelpWindow;
   std::unique_ptr<TCHMHelper> FCHMHelper1;
+
+  // Settings, recent games, card backs and the about box (Form1Settings.cpp).
+ public:
+  TReopenMenu* ReopenMenu1 = nullptr;
+  TCardBackDlg& CardBackDlg() { return *FCardBackDlg; }
+  TAboutBox& AboutBox() { return *FAboutBox; }
+  const QString& SettingsFile() const { return FSettingsFile; }
+  // The options and the window's place as they are, and put into effect.
+  TSettings CurrentSettings() const;
+  void ApplySettings(const TSettings& settings);
+  // Read the settings file and apply it; write it; apply the built-in values.
+  void RestoreDefaults();
+  void SaveDefaults();
+  void FactoryDefaults();
+
+ private:
+  void MakeSettings();
+  void CardBacksMnuClick();
+  void SaveDefaultsMnuClick();
+  void RestoreDefaultsMnuClick();
+  void FactoryDefaultsMnuClick();
+  void AboutMnuClick();
+  void ReopenMenu1Click(const QString& path);
+  // The window's frame and the screens' free areas, for keeping it reachable.
+  QRect FrameRect() const;
+  void PlaceFrame(const QRect& frame);
+  // The window's size as it starts, the table 801 x 472.
+  QSize DesignSize() const;
+
+  QString FSettingsFile;
+  TCardBackDlg* FCardBackDlg = nullptr;
+  TAboutBox* FAboutBox = nullptr;
 };

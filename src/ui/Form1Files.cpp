@@ -110,7 +110,3 @@ TQuestionAnswer TForm1::AskYesNoCancel(const QString& text) {
     return qaYes;
   return answer == QMessageBox::No ? qaNo : qaCancel;
 }
-
-// The recent-games list comes with the settings file; until then no list
-// is kept and a saved or opened file is not remembered.
-void TForm1::AddRecentGame(const QString& /*fileName*/) {}

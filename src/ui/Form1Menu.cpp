@@ -39,7 +39,6 @@ void TForm1::MakeGameMenu() {
   menu->addSeparator();
   LoadMnu = AddItem(menu, QStringLiteral("&Load..."), &TForm1::LoadMnuClick);
   ReloadMnu = menu->addMenu(QStringLiteral("&Reload"));
-  ReloadMnu->setEnabled(false);
   SaveMnu = AddItem(menu, QStringLiteral("&Save..."), &TForm1::SaveMnuClick);
   SaveAsMnu = AddItem(menu, QStringLiteral("Save &As..."), &TForm1::SaveAsMnuClick);
   menu->addSeparator();
@@ -66,7 +65,7 @@ void TForm1::MakeViewMenu() {
 
 void TForm1::MakeOptionsMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("Options"));
-  CardBacksMnu = AddItem(menu, QStringLiteral("&Card Backs..."));
+  CardBacksMnu = AddItem(menu, QStringLiteral("&Card Backs..."), &TForm1::CardBacksMnuClick);
   SmallCardsMnu = AddOption(menu, QStringLiteral("&Small Cards"), &TForm1::SmallCardsMnuClick);
   menu->addSeparator();
   AutoMoveMnu = AddOption(menu, QStringLiteral("&Auto-Move Mode"));
@@ -75,9 +74,11 @@ void TForm1::MakeOptionsMenu() {
   VerboseMnu = AddOption(menu, QStringLiteral("&Verbose"));
   VerboseMnu->setChecked(true);
   menu->addSeparator();
-  SaveDefaultsMnu = AddItem(menu, QStringLiteral("Save &Defaults"));
-  RestoreDefaultsMnu = AddItem(menu, QStringLiteral("&Restore Defaults"));
-  FactoryDefaultsMnu = AddItem(menu, QStringLiteral("&Factory Defaults"));
+  SaveDefaultsMnu = AddItem(menu, QStringLiteral("Save &Defaults"), &TForm1::SaveDefaultsMnuClick);
+  RestoreDefaultsMnu =
+      AddItem(menu, QStringLiteral("&Restore Defaults"), &TForm1::RestoreDefaultsMnuClick);
+  FactoryDefaultsMnu =
+      AddItem(menu, QStringLiteral("&Factory Defaults"), &TForm1::FactoryDefaultsMnuClick);
   DebugMnu = AddItem(menu, QStringLiteral("De&bug..."), &TForm1::DebugMnuClick);
 }
 
@@ -85,5 +86,5 @@ void TForm1::MakeHelpMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
   ContentsMnu = AddItem(menu, QStringLiteral("&Contents..."), &TForm1::ContentsMnuClick);
   menu->addSeparator();
-  AboutMnu = AddItem(menu, QStringLiteral("&About..."));
+  AboutMnu = AddItem(menu, QStringLiteral("&About..."), &TForm1::AboutMnuClick);
 }

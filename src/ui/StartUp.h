@@ -1,5 +1,5 @@
 #pragma once
 
-// What the program sets up before its first window: its name and the
-// fonts its captions need.
+// What the program sets up before its first window: its name, version and
+// icon, and the fonts its captions need.
 void StartUp();

@@ -276,11 +276,10 @@ TEST_F(Form1Test, OptionsSetTheMarksTheEngineReads) {
   EXPECT_LT(Engine().Deck().CardWidth(), width);
 }
 
-TEST_F(Form1Test, ItemsOfLaterCommandsAreDisabled) {
+TEST_F(Form1Test, EveryMenuItemHasItsCommand) {
   for (QAction* item : {Form.CardBacksMnu, Form.SaveDefaultsMnu, Form.RestoreDefaultsMnu,
-                        Form.FactoryDefaultsMnu, Form.AboutMnu})
-    EXPECT_FALSE(item->isEnabled()) << item->text().toStdString();
-  EXPECT_FALSE(Form.ReloadMnu->isEnabled());
+                        Form.FactoryDefaultsMnu, Form.AboutMnu, Form.ReloadMnu->menuAction()})
+    EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
 }
 
 TEST_F(Form1Test, TheLastSuitHomeWinsFlashesTheBannerAndGathersTheCards) {

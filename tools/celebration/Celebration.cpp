@@ -164,7 +164,7 @@ int main(int argc, char** argv) {
   TRandom::Program().SetSeed(Seed);
   TSilentOutput silence;
   TManualClock clock;
-  TForm1 form(picture ? &silence : nullptr, picture ? &clock : nullptr);
+  TForm1 form(picture ? &silence : nullptr, picture ? &clock : nullptr, nullptr, QString());
   form.setGeometry(0, 0, 1024, 700);
   form.show();
   Settle();

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   const int deals = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
   QApplication app(argc, argv);
   StartUp();
-  TForm1 window;
+  TForm1 window(nullptr, nullptr, nullptr, QString());  // the player's settings left out
   window.show();
   window.resize(QSize(1920, 1080) + (window.size() - window.Image1->size()));
   TFirstPaint firstPaint;

@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   TRandom::Program().SetSeedSource([] { return 20261208u; });
   TSilentOutput silence;
   TManualClock clock;
-  TForm1 form(&silence, &clock);
+  TForm1 form(&silence, &clock, nullptr, QString());  // the player's settings left out
   form.setGeometry(0, 0, 1024, 700);
   form.show();
   for (int i = 0; i < 20; ++i)

@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
+#include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
 #include <cstdio>
@@ -15,6 +16,8 @@
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "cards/Sound.h"
+#include "ui/AboutBox.h"
+#include "ui/CardBackDlg.h"
 #include "ui/CardFindDlg.h"
 #include "ui/ColDisplayDlg.h"
 #include "ui/DebugDlg.h"
@@ -107,7 +110,7 @@ int main(int argc, char** argv) {
   TRandom::Program().SetSeedSource([] { return 20261208u; });
   TSilentOutput silence;
   TManualClock clock;
-  TForm1 form(&silence, &clock);
+  TForm1 form(&silence, &clock, nullptr, QString());  // the player's settings left out
   form.setGeometry(0, 0, 1024, 700);
   form.show();
   form.VerboseMnu->setChecked(false);  // refused auto-moves must not stop the run with a box
@@ -146,6 +149,17 @@ int main(int argc, char** argv) {
   box.show();
   ok = Save(Shot(box), help, "error-box.png") && ok;
   box.hide();
+
+  TCardBackDlg& backs = form.CardBackDlg();
+  backs.BackList->setCurrentRow(5);
+  backs.show();
+  ok = Save(Shot(backs), docs, "card-back-chooser.png") && ok;
+  backs.hide();
+
+  TAboutBox& about = form.AboutBox();
+  about.show();
+  ok = Save(Shot(about), docs, "about-box.png") && ok;
+  about.hide();
 
   THelpWindow& window = form.HelpWindow();
   window.ShowPage(QStringLiteral("messages.html"));

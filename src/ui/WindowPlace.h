@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QList>
+#include <QRect>
+
+// Where a window goes on the desktop so that the player can reach it. The
+// rectangles are the window's frame and the screens' areas free of panels,
+// the primary screen first.
+
+// Shrinks the frame where it is larger than the screen, then moves it as
+// little as needed to lie wholly on the screen.
+QRect FitOnScreen(const QRect& frame, const QRect& screen);
+
+// The frame as it is when a usable part of it (its top edge included, where
+// the title bar is grabbed) lies on a screen that it is no larger than;
+// otherwise centred on that screen, or on the primary screen when it is on
+// none, and shrunk to fit.
+QRect ReachablePlace(const QRect& frame, const QList<QRect>& screens);
