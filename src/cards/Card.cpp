@@ -1,6 +1,27 @@
 #include "cards/Card.h"
 
 #include "cards/CardNames.h"
+#include "cards/CardResources.h"
+
+const QImage& TCard::Face() const {
+  if (FacePicture.isNull() && FFaceNumber >= 0)
+    FacePicture = CardResources::Picture(FFaceNumber, FFaceRatio);
+  return FacePicture;
+}
+
+void TCard::SetFaceNumber(int number, double ratio) {
+  FFaceNumber = number;
+  FFaceRatio = ratio;
+  FacePicture = QImage();
+}
+
+// A numbered face keys as its number and ratio (negative, so never a
+// picture's cache key); a face given directly keys as its picture.
+qint64 TCard::FaceKey() const {
+  if (FFaceNumber < 0)
+    return FacePicture.cacheKey();
+  return -(static_cast<qint64>(FFaceNumber) * 1000 + qRound64(FFaceRatio * 100) + 1);
+}
 
 QRect TCard::BoundsRect() const {
   // Right and bottom are one past the card, as the hit test expects.

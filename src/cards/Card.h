@@ -25,7 +25,16 @@ struct TCardRuns {
 // with a device pixel ratio (see TCardMetrics).
 class TCard {
  public:
-  QImage FacePicture;
+  // The face as drawn: the picture given to FacePicture, or else the
+  // numbered card picture, drawn when it is first needed (a table without a
+  // game shows no face, so a start draws none).
+  const QImage& Face() const;
+  // Which numbered picture the face is; the face is drawn afresh.
+  void SetFaceNumber(int number, double ratio);
+  // Tells face pictures apart without drawing them.
+  qint64 FaceKey() const;
+
+  mutable QImage FacePicture;
   QImage BackPicture;
   QImage MaskPicture;    // 1 bit: white (1) outside the rounded outline, black (0) the card
   QImage GlowPicture;    // selection glow, centred on the card
@@ -73,6 +82,8 @@ class TCard {
   const TCardMetrics& Metrics() const { return FMetrics; }
 
  private:
+  int FFaceNumber = -1;
+  double FFaceRatio = 1.0;
   // Where the card's pictures go on the table picture: every layer is placed
   // from the card's own corner, so at any ratio they meet without seams.
   QPoint PictureCorner() const { return FMetrics.Scale.Point(Position); }

@@ -35,7 +35,7 @@ void TCard::Draw(TCanvas& canvas) const {
     return;
   QImage& table = canvas.Picture;
   const QPoint corner = PictureCorner() - canvas.Origin;
-  const QImage& picture = FaceUp ? FacePicture : BackPicture;
+  const QImage& picture = FaceUp ? Face() : BackPicture;
   if (Moving) {
     const QPoint at = PictureShadowRect().topLeft() - canvas.Origin;
     // The shadow under the card is covered by the card at once, unless there
@@ -70,7 +70,7 @@ void TCard::RestoreUnderlay(TCanvas& canvas) const {
 void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
   // The side showing before the turn is drawn until the card stands on edge.
   const bool showFace = (FaceUp && angle < 90) || (!FaceUp && angle >= 90);
-  const QImage& picture = showFace ? FacePicture : BackPicture;
+  const QImage& picture = showFace ? Face() : BackPicture;
   QRect area(PictureCorner(), FMetrics.DeviceSize);
   const int half = area.width() / 2;
   const double turned = std::abs(std::cos(angle * M_PI / 180.0));

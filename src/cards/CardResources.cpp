@@ -169,8 +169,7 @@ TPictureSet TPictureSet::Load(bool large, int back, double ratio) {
   const auto picture = [base, ratio](int number) { return res::Picture(base + number, ratio); };
   TPictureSet set;
   set.Metrics = TCardMetrics::For(large, TPixelScale(ratio));
-  for (int face = 0; face < 52; ++face)
-    set.Faces[static_cast<size_t>(face)] = picture(res::FirstFace + face);
+  set.FirstFace = base + res::FirstFace;
   const bool knownBack = back >= 0 && back < CardArt::BackDesigns;
   set.Back = knownBack ? picture(res::FirstBack + back) : QImage();
   set.Mask = picture(res::Mask);

@@ -40,7 +40,7 @@ QImage PrepareShadow(const QImage& shadow);
 
 // Everything a card of one size and back design carries, ready to hand out.
 struct TPictureSet {
-  std::array<QImage, 52> Faces;
+  int FirstFace = 0;  // the number of the first face picture, drawn when needed
   QImage Back, Mask, Glow, Shadow, Underlay, Slot;
   std::shared_ptr<const TCardRuns> Runs;
   TCardMetrics Metrics;

@@ -65,7 +65,7 @@ void TDeck::LoadPictures() {
   const TPictureSet set = TPictureSet::Load(FLargeCards, FCardBack, FScale.Ratio());
   SlotPicture = set.Slot;
   for (auto& card : Cards) {
-    card->FacePicture = set.Faces[static_cast<size_t>(card->Index % CardsPerPack)];
+    card->SetFaceNumber(set.FirstFace + card->Index % CardsPerPack, FScale.Ratio());
     card->BackPicture = set.Back;
     card->MaskPicture = set.Mask;
     card->GlowPicture = set.Glow;

@@ -23,7 +23,7 @@ std::vector<QRect> TRepaintTracker::Changes(const TDeck& deck, const std::vector
               card.Highlighted,
               card.Moving,
               card.ZOrder,
-              card.FacePicture.cacheKey(),
+              card.FaceKey(),
               card.BackPicture.cacheKey(),
               card.PaintedRect()};
     if (!(look == FCards[i]))

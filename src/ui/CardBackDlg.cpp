@@ -48,8 +48,10 @@ QPushButton* MakeButton(QWidget* parent, const QString& caption, const QImage& g
 void PaintBackListEntry(QPainter& painter, const QRect& rect, int n, const QColor& background,
                         const QColor& text) {
   painter.fillRect(rect, background);
+  // Drawn at the screen's own pixels, so the backs stay crisp at any scale.
+  const double ratio = painter.device() != nullptr ? painter.device()->devicePixelRatioF() : 1.0;
   painter.drawImage(rect.topLeft() + PictureOffset,
-                    CardResources::Picture(CardResources::FirstBack + n));
+                    CardResources::Picture(CardResources::FirstBack + n, ratio));
   painter.setPen(text);
   painter.drawText(rect, Qt::AlignLeft | Qt::AlignTop, QString::number(n + 1));
 }

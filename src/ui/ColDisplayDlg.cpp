@@ -50,7 +50,7 @@ void DrawColumnView(QImage& picture, const TTable& table, int c, QSize cardSize)
   QPainter painter(&picture);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
   for (const TColumnViewSpot& spot : ColumnViewSpots(table, c, cardSize, width))
-    painter.drawImage(spot.At, spot.Card->FacePicture);
+    painter.drawImage(spot.At, spot.Card->Face());
 }
 
 TColDisplayDlg::TColDisplayDlg(TGameEngine& engine, QWidget* parent)

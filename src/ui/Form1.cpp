@@ -70,8 +70,10 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
   });
   Image1->SetPicture(&FEngine->TablePicture());
   Image1->CheckPixelRatio();
-  FEngine->ResizeTable(Image1->size());
+  // The cards are gathered before the table's first paint, which then shows
+  // the stock's backs and draws no face.
   FEngine->EngineStart();
+  FEngine->ResizeTable(Image1->size());
   MakeSettings();
   MakeSideWindows();
 }

@@ -27,6 +27,7 @@ class TFancyButton;
 class TFireworksStopHook;
 class TGameMessageDlg;
 class THelpWindow;
+class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
 class TSubTimer;
@@ -85,8 +86,9 @@ class TForm1 : public QMainWindow, private TGameHost {
   QWidget* Panel6 = nullptr;
   TSubTimer* GameTime = nullptr;
   QTimer* DisplayTimer = nullptr;
-  QFileDialog* SaveDialog1 = nullptr;
-  QFileDialog* OpenDialog1 = nullptr;
+  // Made on first use.
+  QFileDialog* SaveDialog1();
+  QFileDialog* OpenDialog1();
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -163,6 +165,8 @@ class TForm1 : public QMainWindow, private TGameHost {
   std::array<QLabel*, 5> FPanels{};
   TGameMessageDlg* FGameMessageDlg = nullptr;
   TProgressDlg* FProgressDlg = nullptr;
+  QFileDialog* FSaveDialog1 = nullptr;
+  QFileDialog* FOpenDialog1 = nullptr;
   std::unique_ptr<TGameEngine> FEngine;
   std::unique_ptr<TWinnerWindow> FWinner;
 
@@ -171,7 +175,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   TCardFindDlg& CardFindDlg() { return *FCardFindDlg; }
   TColDisplayDlg& ColDisplayDlg() { return *FColDisplayDlg; }
   TDebugDlg& DebugDlg() { return *FDebugDlg; }
-  THelpWindow& HelpWindow() { return *FHelpWindow; }
+  THelpWindow& HelpWindow();
   TCHMHelper& CHMHelper1() { return *FCHMHelper1; }
 
  private:
@@ -190,7 +194,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   TDebugDlg* FDebugDlg = nullptr;
   // A window of its own, not the game's child, so that a box the game
   // waits on does not block it; the helper closes it before it goes.
-  std::unique_ptr<THelpWindow> FHelpWindow;
+  std::unique_ptr<TLazyHelpWindow> FHelpWindow;
   std::unique_ptr<TCHMHelper> FCHMHelper1;
 
   // Settings, recent games, card backs and the about box (Form1Settings.cpp).

@@ -39,9 +39,21 @@ bool RunFileDialog(QFileDialog* dialog, QString& fileName) {
 }  // namespace
 
 void TForm1::MakeFileDialogs() {
-  SaveDialog1 = MakeFileDialog(this, QFileDialog::AcceptSave);
-  OpenDialog1 = MakeFileDialog(this, QFileDialog::AcceptOpen);
   FProgressDlg = new TProgressDlg(this);
+}
+
+// The file dialogs are made when first asked for: making one reads the
+// folder and the file types, a good part of the window's start-up time.
+QFileDialog* TForm1::SaveDialog1() {
+  if (FSaveDialog1 == nullptr)
+    FSaveDialog1 = MakeFileDialog(this, QFileDialog::AcceptSave);
+  return FSaveDialog1;
+}
+
+QFileDialog* TForm1::OpenDialog1() {
+  if (FOpenDialog1 == nullptr)
+    FOpenDialog1 = MakeFileDialog(this, QFileDialog::AcceptOpen);
+  return FOpenDialog1;
 }
 
 void TForm1::LoadMnuClick() {
@@ -76,11 +88,11 @@ void TForm1::StartGameClockAt(double seconds) {
 }
 
 bool TForm1::AskSaveFileName(QString& fileName) {
-  return RunFileDialog(SaveDialog1, fileName);
+  return RunFileDialog(SaveDialog1(), fileName);
 }
 
 bool TForm1::AskOpenFileName(QString& fileName) {
-  return RunFileDialog(OpenDialog1, fileName);
+  return RunFileDialog(OpenDialog1(), fileName);
 }
 
 void TForm1::ShowProgress(bool visible) {

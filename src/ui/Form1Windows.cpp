@@ -28,9 +28,13 @@ void TForm1::MakeSideWindows() {
   FCardFindDlg = new TCardFindDlg(this);
   FColDisplayDlg = new TColDisplayDlg(*FEngine, this);
   FDebugDlg = new TDebugDlg(*FEngine, this);
-  FHelpWindow = std::make_unique<THelpWindow>();
+  FHelpWindow = std::make_unique<TLazyHelpWindow>();
   FCHMHelper1 = std::make_unique<TCHMHelper>(*FHelpWindow);
   FCHMHelper1->HelpFile = ProgramHelpFile(QStringLiteral("Sorvane32.chm"));
+}
+
+THelpWindow& TForm1::HelpWindow() {
+  return FHelpWindow->Window();
 }
 
 void TForm1::DisplayColumnMnuClick() {

@@ -193,3 +193,14 @@ void THelpWindow::Present() {
   raise();
   activateWindow();
 }
+
+THelpWindow& TLazyHelpWindow::Window() {
+  if (!FWindow)
+    FWindow = std::make_unique<THelpWindow>();
+  return *FWindow;
+}
+
+void TLazyHelpWindow::HtmlHelp(const QString& helpFile, int command, const QVariant& data) {
+  if (FWindow || command != hhCloseAll)
+    Window().HtmlHelp(helpFile, command, data);
+}

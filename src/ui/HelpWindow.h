@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 
 #include "ui/CHMHelper.h"
 
@@ -41,4 +42,16 @@ class THelpWindow : public QWidget, public THelpViewer {
   QWidget* MakeSearchTab();
   void PageShown(const QUrl& url);
   void Present();
+};
+
+// The help window as the help requests' viewer, made when the first request
+// arrives: building it takes a good share of the game's start-up. Closing
+// help windows that were never made asks for nothing.
+class TLazyHelpWindow : public THelpViewer {
+ public:
+  THelpWindow& Window();
+  void HtmlHelp(const QString& helpFile, int command, const QVariant& data) override;
+
+ private:
+  std::unique_ptr<THelpWindow> FWindow;
 };

@@ -75,12 +75,12 @@ TEST_F(DeckTest, ShortNameOutsideTheDeckIsQuestionMarks) {
 }
 
 TEST_F(DeckTest, SecondPackSharesTheFirstPacksFacePicture) {
-  EXPECT_EQ(Deck.Card(52).FacePicture, CardResources::Picture(1));
-  EXPECT_EQ(Deck.Card(52).FacePicture, Deck.Card(0).FacePicture);
-  EXPECT_NE(Deck.Card(52).FacePicture, Deck.Card(53).FacePicture);
+  EXPECT_EQ(Deck.Card(52).Face(), CardResources::Picture(1));
+  EXPECT_EQ(Deck.Card(52).Face(), Deck.Card(0).Face());
+  EXPECT_NE(Deck.Card(52).Face(), Deck.Card(53).Face());
   Deck.SetLargeCards(false);
-  EXPECT_EQ(Deck.Card(52).FacePicture, CardResources::Picture(1001));
-  EXPECT_EQ(Deck.Card(103).FacePicture, CardResources::Picture(1052));
+  EXPECT_EQ(Deck.Card(52).Face(), CardResources::Picture(1001));
+  EXPECT_EQ(Deck.Card(103).Face(), CardResources::Picture(1052));
 }
 
 TEST_F(DeckTest, PictureSizesFollowTheCardSize) {
@@ -128,7 +128,7 @@ TEST_F(DeckTest, AnUnknownBackLeavesTheBackEmpty) {
   EXPECT_TRUE(Deck.Card(0).BackPicture.isNull());
   Deck.SetCardBack(-1);
   EXPECT_TRUE(Deck.Card(0).BackPicture.isNull());
-  EXPECT_FALSE(Deck.Card(0).FacePicture.isNull());
+  EXPECT_FALSE(Deck.Card(0).Face().isNull());
 }
 
 TEST_F(DeckTest, ChangingPacksMakesNewCards) {
@@ -137,7 +137,7 @@ TEST_F(DeckTest, ChangingPacksMakesNewCards) {
   EXPECT_EQ(Deck.CardCount(), 52);
   EXPECT_EQ(Deck.Shuffler().CardCount(), 52);
   EXPECT_EQ(Deck.Card(5).Position, QPoint(0, 0));
-  EXPECT_FALSE(Deck.Card(51).FacePicture.isNull());
+  EXPECT_FALSE(Deck.Card(51).Face().isNull());
 }
 
 TEST_F(DeckTest, CardBoundsExcludeTheRightAndBottomEdges) {
@@ -155,7 +155,7 @@ TEST_F(DeckTest, CenteredRectCentresALargerPicture) {
   const TCard& card = Put(0, QPoint(100, 100));
   EXPECT_EQ(card.CenteredRect(card.ShadowPicture), QRect(94, 94, 83, 108));
   EXPECT_EQ(card.CenteredRect(card.GlowPicture), QRect(97, 97, 77, 102));
-  EXPECT_EQ(card.CenteredRect(card.FacePicture), card.BoundsRect());
+  EXPECT_EQ(card.CenteredRect(card.Face()), card.BoundsRect());
   Deck.SetLargeCards(false);
   EXPECT_EQ(card.CenteredRect(card.GlowPicture), QRect(97, 98, 60, 76));
 }

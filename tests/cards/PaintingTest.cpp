@@ -32,7 +32,7 @@ class PaintingTest : public ::testing::Test {
   // tests can tell face from back.
   TCard& LoneCard() {
     TCard& card = Deck.Card(0);
-    card.FacePicture = Solid(card.FacePicture.size(), FaceColour);
+    card.FacePicture = Solid(card.Face().size(), FaceColour);
     card.BackPicture = Solid(card.BackPicture.size(), BackColour);
     card.Position = QPoint(100, 100);
     card.Visible = true;
@@ -181,7 +181,7 @@ TEST_F(PaintingTest, AMovingHighlightedCardDrawsTheShadowBeforeTheGlow) {
 TEST_F(PaintingTest, DrawAllPaintsInStackingOrder) {
   TCard& low = LoneCard();
   TCard& high = Deck.Card(1);
-  high.FacePicture = Solid(high.FacePicture.size(), qRgb(1, 2, 3));
+  high.FacePicture = Solid(high.Face().size(), qRgb(1, 2, 3));
   high.Position = QPoint(120, 120);
   high.Visible = true;
   low.ZOrder = 50;

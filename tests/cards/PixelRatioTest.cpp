@@ -135,7 +135,7 @@ TEST_P(PixelRatioPaintingTest, LayersMeetTheCardAndStayInsideItsPaintedRectangle
 
   // Along the middle row: the card's border, then at once its frame or its
   // shadow, never a strip of bare table between them.
-  const QRect face(scale.Point(card.Position), card.FacePicture.size());
+  const QRect face(scale.Point(card.Position), card.Face().size());
   const int y = face.center().y();
   EXPECT_LT(qGray(picture.pixel(face.left(), y)), 100);
   EXPECT_LT(qGray(picture.pixel(face.right(), y)), 100);

@@ -68,7 +68,7 @@ TEST_F(WindowAtScaleTest, TheColumnViewShowsTheFacesWithTheScreensPixels) {
   const TCard& top = *Form.Engine().Table.TopCard(3);
   const QPoint at = QPoint(0, 5) * 2;  // the column's only face-up card, first row
   for (const QPoint p : {QPoint(1, 80), QPoint(30, 30), QPoint(100, 150)})
-    EXPECT_EQ(picture.pixel(at + p), top.FacePicture.pixel(p)) << p.x() << "," << p.y();
+    EXPECT_EQ(picture.pixel(at + p), top.Face().pixel(p)) << p.x() << "," << p.y();
 }
 
 TEST_F(WindowAtScaleTest, PlacesAndClicksStayInWindowPixels) {
@@ -92,7 +92,7 @@ TEST_F(WindowAtScaleTest, AnotherScreensRatioRedrawsTableAndGlyphs) {
   TGameEngine& engine = Form.Engine();
   EXPECT_EQ(engine.TablePicture().devicePixelRatio(), 1.5);
   EXPECT_EQ(engine.TablePicture().size(), TPixelScale(1.5).Size(Form.Image1->size()));
-  EXPECT_EQ(engine.Deck().Card(0).FacePicture.size(), QSize(107, 144));
+  EXPECT_EQ(engine.Deck().Card(0).Face().size(), QSize(107, 144));
   EXPECT_EQ(Form.DealBtn->Glyph().size(), QSize(48, 48));
   EXPECT_TRUE(engine.PaintedInFull() == engine.TablePicture());
 }

@@ -107,14 +107,14 @@ class Form1FilesTest : public ::testing::Test {
 };
 
 TEST_F(Form1FilesTest, TheFileDialogsOfferGameFilesFromTheCurrentFolder) {
-  for (QFileDialog* dialog : {Form.SaveDialog1, Form.OpenDialog1}) {
+  for (QFileDialog* dialog : {Form.SaveDialog1(), Form.OpenDialog1()}) {
     EXPECT_EQ(dialog->defaultSuffix(), "svgm");
     EXPECT_EQ(dialog->nameFilters(), QStringList({"Game Files (*.svgm)", "Any File (*)"}));
     EXPECT_EQ(dialog->directory().absolutePath(), QDir::currentPath());
     EXPECT_TRUE(dialog->selectedFiles().value(0).endsWith("/Game.svgm"));
   }
-  EXPECT_EQ(Form.SaveDialog1->acceptMode(), QFileDialog::AcceptSave);
-  EXPECT_FALSE(Form.SaveDialog1->testOption(QFileDialog::DontConfirmOverwrite));
+  EXPECT_EQ(Form.SaveDialog1()->acceptMode(), QFileDialog::AcceptSave);
+  EXPECT_FALSE(Form.SaveDialog1()->testOption(QFileDialog::DontConfirmOverwrite));
   for (QAction* item : {Form.LoadMnu, Form.SaveMnu, Form.SaveAsMnu})
     EXPECT_TRUE(item->isEnabled());
   TProgressDlg& progress = Form.ProgressDlg();

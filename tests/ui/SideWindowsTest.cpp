@@ -168,7 +168,7 @@ TEST_F(SideWindowsTest, TheColumnViewShowsTheColumnAsItWasWhenChosen) {
     EXPECT_EQ(view.Picture(), grey) << "column " << c;
   }
   view.DisplayColumn(2);
-  EXPECT_EQ(view.Picture().pixel(5, 40), Engine().Table.Slot(2, 0)->FacePicture.pixel(5, 35));
+  EXPECT_EQ(view.Picture().pixel(5, 40), Engine().Table.Slot(2, 0)->Face().pixel(5, 35));
   const QImage before = view.Picture();
   Engine().Table.Slot(2, 1)->FaceUp = false;  // the game changes the column
   EXPECT_EQ(view.Picture(), before);

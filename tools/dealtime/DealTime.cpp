@@ -83,8 +83,10 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     if (++done < deals)
       next.start(300);
-    else
+    else {
+      window.Engine().GameState = gsWon;  // so that quitting asks nothing
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    }
   });
   next.start(500);
   return app.exec();
