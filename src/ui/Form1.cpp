@@ -55,7 +55,6 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
   // The menus keep the system's look; only the window is green.
   Fill(menuBar(), QApplication::palette().color(QPalette::Window));
   MakeTable();
-  FGameMessageDlg = new TGameMessageDlg(this);
   MakeFileDialogs();
   // The window's frame stands at (467, 264) where the window manager allows it.
   resize(DesignSize());

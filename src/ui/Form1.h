@@ -49,7 +49,9 @@ class TForm1 : public QMainWindow, private TGameHost {
   ~TForm1() override;
 
   TGameEngine& Engine() { return *FEngine; }
-  TGameMessageDlg& GameMessageDlg() { return *FGameMessageDlg; }
+  // The dialogs and side windows are made when first needed, which keeps
+  // the start quick.
+  TGameMessageDlg& GameMessageDlg();
   TProgressDlg& ProgressDlg() { return *FProgressDlg; }
   TSoundPlayer& Sound() { return FSoundPlayer; }
   QLabel* Panel(TStatusPanel panel) const { return FPanels[static_cast<size_t>(panel)]; }
@@ -172,9 +174,9 @@ class TForm1 : public QMainWindow, private TGameHost {
 
   // Side windows and help (Form1Windows.cpp).
  public:
-  TCardFindDlg& CardFindDlg() { return *FCardFindDlg; }
-  TColDisplayDlg& ColDisplayDlg() { return *FColDisplayDlg; }
-  TDebugDlg& DebugDlg() { return *FDebugDlg; }
+  TCardFindDlg& CardFindDlg();
+  TColDisplayDlg& ColDisplayDlg();
+  TDebugDlg& DebugDlg();
   THelpWindow& HelpWindow();
   TCHMHelper& CHMHelper1() { return *FCHMHelper1; }
 
@@ -200,8 +202,8 @@ class TForm1 : public QMainWindow, private TGameHost {
   // Settings, recent games, card backs and the about box (Form1Settings.cpp).
  public:
   TReopenMenu* ReopenMenu1 = nullptr;
-  TCardBackDlg& CardBackDlg() { return *FCardBackDlg; }
-  TAboutBox& AboutBox() { return *FAboutBox; }
+  TCardBackDlg& CardBackDlg();
+  TAboutBox& AboutBox();
   const QString& SettingsFile() const { return FSettingsFile; }
   // The options and the window's place as they are, and put into effect.
   TSettings CurrentSettings() const;

@@ -67,7 +67,7 @@ void TForm1::ShowErrorBox(const QString& text) {
 
 TGameMessageResult TForm1::ShowGameMessage(int page, const QString& caption, const QString& text,
                                            const QString& okCaption, const QString& cancelCaption) {
-  return FGameMessageDlg->ShowGameMessage(page, caption, text, okCaption, cancelCaption);
+  return GameMessageDlg().ShowGameMessage(page, caption, text, okCaption, cancelCaption);
 }
 
 void TForm1::SetGameClock(bool on) {
@@ -105,4 +105,10 @@ void TForm1::SetSmallCardsChecked(bool checked) {
 int TForm1::ScreenWidth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   return screen != nullptr ? screen->geometry().width() : 1024;
+}
+
+TGameMessageDlg& TForm1::GameMessageDlg() {
+  if (FGameMessageDlg == nullptr)
+    FGameMessageDlg = new TGameMessageDlg(this);
+  return *FGameMessageDlg;
 }

@@ -47,8 +47,6 @@ void TForm1::MakeSettings() {
   const QList<QRect> screens = AvailableScreens();
   if (!screens.isEmpty())
     PlaceFrame(FitOnScreen(FrameRect(), screens.front()));
-  FAboutBox = new TAboutBox(this);
-  FCardBackDlg = new TCardBackDlg(this);
   ReopenMenu1 = new TReopenMenu(this);
   ReopenMenu1->Limit = RecentGamesLimit;
   ReopenMenu1->INIFile = FSettingsFile;
@@ -145,16 +143,28 @@ void TForm1::FactoryDefaultsMnuClick() {
 }
 
 void TForm1::CardBacksMnuClick() {
-  if (!FEngine->CanStartCommand() || !FCardBackDlg->Execute(FEngine->Deck().CardBack()))
+  if (!FEngine->CanStartCommand() || !CardBackDlg().Execute(FEngine->Deck().CardBack()))
     return;
   FEngine->Deck().SetCardBack(FCardBackDlg->SelectedBack());
   FEngine->RepaintAll();
   FEngine->Redraw(true);
 }
 
+TCardBackDlg& TForm1::CardBackDlg() {
+  if (FCardBackDlg == nullptr)
+    FCardBackDlg = new TCardBackDlg(this);
+  return *FCardBackDlg;
+}
+
+TAboutBox& TForm1::AboutBox() {
+  if (FAboutBox == nullptr)
+    FAboutBox = new TAboutBox(this);
+  return *FAboutBox;
+}
+
 void TForm1::AboutMnuClick() {
   if (FEngine->CanStartCommand())
-    FAboutBox->Execute();
+    AboutBox().Execute();
 }
 
 // Reopening a game leaves the list's order as it is.

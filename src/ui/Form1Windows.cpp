@@ -25,12 +25,27 @@ QString ProgramHelpFile(const QString& name) {
 }  // namespace
 
 void TForm1::MakeSideWindows() {
-  FCardFindDlg = new TCardFindDlg(this);
-  FColDisplayDlg = new TColDisplayDlg(*FEngine, this);
-  FDebugDlg = new TDebugDlg(*FEngine, this);
   FHelpWindow = std::make_unique<TLazyHelpWindow>();
   FCHMHelper1 = std::make_unique<TCHMHelper>(*FHelpWindow);
   FCHMHelper1->HelpFile = ProgramHelpFile(QStringLiteral("Sorvane32.chm"));
+}
+
+TCardFindDlg& TForm1::CardFindDlg() {
+  if (FCardFindDlg == nullptr)
+    FCardFindDlg = new TCardFindDlg(this);
+  return *FCardFindDlg;
+}
+
+TColDisplayDlg& TForm1::ColDisplayDlg() {
+  if (FColDisplayDlg == nullptr)
+    FColDisplayDlg = new TColDisplayDlg(*FEngine, this);
+  return *FColDisplayDlg;
+}
+
+TDebugDlg& TForm1::DebugDlg() {
+  if (FDebugDlg == nullptr)
+    FDebugDlg = new TDebugDlg(*FEngine, this);
+  return *FDebugDlg;
 }
 
 THelpWindow& TForm1::HelpWindow() {
@@ -41,11 +56,11 @@ void TForm1::DisplayColumnMnuClick() {
   // The view takes the table's presses, so a drag must not be under way.
   if (!FEngine->CanStartCommand())
     return;
-  FColDisplayDlg->ShowColumnView();
+  ColDisplayDlg().ShowColumnView();
 }
 
 void TForm1::LocateCardMnuClick() {
-  if (!FEngine->CanStartCommand() || !FCardFindDlg->Execute())
+  if (!FEngine->CanStartCommand() || !CardFindDlg().Execute())
     return;
   const TLocateAnswer answer =
       LocateCard(FEngine->Table, FCardFindDlg->Rank(), FCardFindDlg->Suit());
@@ -56,7 +71,7 @@ void TForm1::LocateCardMnuClick() {
 }
 
 void TForm1::DebugMnuClick() {
-  FDebugDlg->ShowDebugTools();
+  DebugDlg().ShowDebugTools();
 }
 
 void TForm1::ContentsMnuClick() {
