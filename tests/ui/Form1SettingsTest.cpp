@@ -252,19 +252,21 @@ TEST_F(Form1SettingsTest, TheBackChooserShowsTheBackInUseAndOnlyOKChangesIt) {
   EXPECT_EQ(dialog.BackList->count(), 13);
 }
 
+// On a screen at 200 % the back is drawn for the screen's pixels.
 TEST(CardBackDlgTest, AnEntryShowsTheLargeBackBesideItsNumber) {
-  for (const int n : {0, 12}) {
-    QImage entry(113, 108, QImage::Format_RGB32);
+  for (const auto& [n, ratio] : {std::pair{0, 1}, std::pair{12, 1}, std::pair{7, 2}}) {
+    QImage entry(QSize(113, 108) * ratio, QImage::Format_RGB32);
+    entry.setDevicePixelRatio(ratio);
     QPainter painter(&entry);
-    PaintBackListEntry(painter, entry.rect(), n, Qt::yellow, Qt::black);
+    PaintBackListEntry(painter, QRect(0, 0, 113, 108), n, Qt::yellow, Qt::black);
     painter.end();
-    const QImage back = CardResources::Picture(CardResources::FirstBack + n);
-    for (const QPoint p : {QPoint(35, 48), QPoint(10, 90), QPoint(60, 20)})
-      EXPECT_EQ(entry.pixel(p + QPoint(18, 5)), back.pixel(p)) << n;
-    EXPECT_EQ(entry.pixel(100, 60), QColor(Qt::yellow).rgb());
+    const QImage back = CardResources::Picture(CardResources::FirstBack + n, ratio);
+    for (const QPoint p : {QPoint(35, 48), QPoint(10, 90), QPoint(61, 21)})
+      EXPECT_EQ(entry.pixel(p * ratio + QPoint(18, 5) * ratio), back.pixel(p * ratio)) << n;
+    EXPECT_EQ(entry.pixel(QPoint(100, 60) * ratio), QColor(Qt::yellow).rgb());
     int ink = 0;
-    for (int y = 0; y < 14; ++y)
-      for (int x = 0; x < 16; ++x)
+    for (int y = 0; y < 14 * ratio; ++y)
+      for (int x = 0; x < 16 * ratio; ++x)
         ink += entry.pixel(x, y) != QColor(Qt::yellow).rgb();
     EXPECT_GT(ink, 5) << n;
   }
