@@ -101,7 +101,8 @@ void TForm1::MakeTable() {
   Image1->OnMouseMove = [this](QPoint p) { Image1MouseMove(p); };
   Image1->OnMouseUp = [this](QPoint p) { Image1MouseUp(p); };
   Image1->OnResize = [this](QSize size) {
-    if (FEngine != nullptr && !QCoreApplication::closingDown())
+    // The first show reports the size the table already has: no new picture.
+    if (FEngine != nullptr && !QCoreApplication::closingDown() && size != FEngine->TableSize())
       FEngine->ResizeTable(size);
   };
   Image1->OnPixelRatio = [this](double ratio) {
