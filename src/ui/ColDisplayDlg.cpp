@@ -1,17 +1,16 @@
 #include "ui/ColDisplayDlg.h"
 
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "cards/Card.h"
 #include "cards/PixelScale.h"
 #include "game/GameEngine.h"
+#include "ui/WindowPlace.h"
 #include "widgets/IntegerSpin.h"
 
 namespace {
@@ -135,12 +134,5 @@ void TColDisplayDlg::ChooseColumnAt(int x) {
 
 void TColDisplayDlg::ShowColumnView() {
   DisplayColumn(SpinColumn());
-  if (!FPlaced) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->geometry().center() - rect().center());
-    FPlaced = true;
-  }
-  show();
-  raise();
-  activateWindow();
+  PresentSideWindow(*this, FPlaced);
 }

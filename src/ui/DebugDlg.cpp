@@ -1,17 +1,16 @@
 #include "ui/DebugDlg.h"
 
 #include <QCheckBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "game/GameEngine.h"
 #include "ui/DebugCells.h"
+#include "ui/WindowPlace.h"
 #include "widgets/DrawGrid.h"
 
 namespace {
@@ -93,14 +92,7 @@ QWidget* TDebugDlg::MakeButtonPanel() {
 }
 
 void TDebugDlg::ShowDebugTools() {
-  if (!FPlaced) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-      move(screen->geometry().center() - rect().center());
-    FPlaced = true;
-  }
-  show();
-  raise();
-  activateWindow();
+  PresentSideWindow(*this, FPlaced);
 }
 
 void TDebugDlg::ShowMousePosition(QPoint p) {

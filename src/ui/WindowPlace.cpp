@@ -1,5 +1,8 @@
 #include "ui/WindowPlace.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace {
@@ -40,4 +43,15 @@ QRect ReachablePlace(const QRect& frame, const QList<QRect>& screens) {
     return CentredOn(screen, frame.size());
   }
   return CentredOn(screens.front(), frame.size());
+}
+
+void PresentSideWindow(QWidget& window, bool& placed) {
+  if (!placed) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+      window.move(screen->geometry().center() - window.rect().center());
+    placed = true;
+  }
+  window.show();
+  window.raise();
+  window.activateWindow();
 }

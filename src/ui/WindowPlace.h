@@ -3,6 +3,8 @@
 #include <QList>
 #include <QRect>
 
+class QWidget;
+
 // Where a window goes on the desktop so that the player can reach it. The
 // rectangles are the window's frame and the screens' areas free of panels,
 // the primary screen first.
@@ -16,3 +18,7 @@ QRect FitOnScreen(const QRect& frame, const QRect& screen);
 // otherwise centred on that screen, or on the primary screen when it is on
 // none, and shrunk to fit.
 QRect ReachablePlace(const QRect& frame, const QList<QRect>& screens);
+
+// Shows a side window and brings it to the front; the first time it comes
+// to the middle of the primary screen, later it stays where the player put it.
+void PresentSideWindow(QWidget& window, bool& placed);
