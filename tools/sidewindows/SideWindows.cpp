@@ -26,6 +26,7 @@
 #include "ui/HelpWindow.h"
 #include "ui/StartUp.h"
 #include "widgets/IntegerSpin.h"
+#include "widgets/WebLinkLabel.h"
 
 namespace {
 
@@ -157,6 +158,9 @@ int main(int argc, char** argv) {
   backs.hide();
 
   TAboutBox& about = form.AboutBox();
+  // The link as a game installed for everyone shows it, not this checkout's.
+  about.WebLinkLabel1->SetCaption(
+      QStringLiteral("file:///usr/local/share/doc/sorvane32/README.md"));
   about.show();
   ok = Save(Shot(about), docs, "about-box.png") && ok;
   about.hide();
