@@ -10,8 +10,8 @@
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "cards/Sound.h"
-#include "ui/Form1.h"
-#include "ui/TableImage.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/TableImage.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "ui/Form1.h"
-#include "ui/StartUp.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/StartUp.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -8,10 +8,10 @@
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "support/QtPrinters.h"
-#include "ui/ColDisplayDlg.h"
-#include "ui/Form1.h"
-#include "ui/TableImage.h"
 #include "ui/UiTestSupport.h"
+#include "ui/dialogs/ColDisplayDlg.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/TableImage.h"
 #include "widgets/FancyButton.h"
 
 namespace {

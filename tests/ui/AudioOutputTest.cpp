@@ -7,7 +7,7 @@
 
 #include "cards/SoundBank.h"
 #include "cards/SoundIds.h"
-#include "ui/AudioOutput.h"
+#include "ui/mainwindow/AudioOutput.h"
 
 namespace {
 

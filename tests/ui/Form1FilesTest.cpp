@@ -14,9 +14,9 @@
 #include "cards/Clock.h"
 #include "support/QtPrinters.h"
 #include "support/TableArranger.h"
-#include "ui/Form1.h"
-#include "ui/ProgressDlg.h"
 #include "ui/UiTestSupport.h"
+#include "ui/dialogs/ProgressDlg.h"
+#include "ui/mainwindow/Form1.h"
 #include "widgets/SubTimer.h"
 
 namespace {

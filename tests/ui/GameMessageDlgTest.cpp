@@ -6,8 +6,8 @@
 #include <QStackedWidget>
 #include <QTest>
 
-#include "ui/GameMessageDlg.h"
 #include "ui/UiTestSupport.h"
+#include "ui/dialogs/GameMessageDlg.h"
 #include "widgets/FancyButton.h"
 
 class GameMessageDlgTest : public ::testing::Test {

@@ -10,9 +10,9 @@
 #include <QToolButton>
 
 #include "support/QtPrinters.h"
-#include "ui/CHMHelper.h"
-#include "ui/HelpPages.h"
-#include "ui/HelpWindow.h"
+#include "ui/help/CHMHelper.h"
+#include "ui/help/HelpPages.h"
+#include "ui/help/HelpWindow.h"
 
 namespace {
 

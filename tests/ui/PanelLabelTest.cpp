@@ -3,8 +3,8 @@
 
 #include <QFontMetrics>
 
-#include "ui/GameFonts.h"
-#include "ui/PanelLabel.h"
+#include "ui/look/GameFonts.h"
+#include "ui/mainwindow/PanelLabel.h"
 
 TEST(PanelLabelTest, ALongTextIsDrawnSmallerUntilItFitsAndAShortOneIsNot) {
   TPanelLabel panel;

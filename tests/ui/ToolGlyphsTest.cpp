@@ -3,7 +3,7 @@
 #include <QImage>
 
 #include "support/QtPrinters.h"
-#include "ui/ToolGlyphs.h"
+#include "ui/mainwindow/ToolGlyphs.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include "fireworks/Fade.h"
 #include "fireworks/FireworksStop.h"
 #include "support/TableArranger.h"
-#include "ui/Form1.h"
-#include "ui/TableImage.h"
 #include "ui/UiTestSupport.h"
-#include "ui/WinnerWindow.h"
+#include "ui/celebration/WinnerWindow.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/TableImage.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "cards/Random.h"
 #include "cards/Sound.h"
 #include "game/GameEngine.h"
-#include "ui/Form1.h"
-#include "ui/StartUp.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/StartUp.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/Form1.h"
-#include "ui/StartUp.h"
-#include "ui/TableImage.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/StartUp.h"
+#include "ui/mainwindow/TableImage.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "cards/Clock.h"
 #include "cards/Random.h"
 #include "cards/Sound.h"
-#include "ui/Form1.h"
-#include "ui/StartUp.h"
+#include "ui/mainwindow/Form1.h"
+#include "ui/mainwindow/StartUp.h"
 
 namespace {
 

@@ -1,0 +1,103 @@
+#include "ui/mainwindow/TableImage.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+#include <QTimer>
+#include <cmath>
+
+#include "cards/Canvas.h"
+#include "cards/PixelScale.h"
+#include "game/GameHost.h"
+
+namespace {
+
+int HeldButtons(const QMouseEvent* event) {
+  int buttons = 0;
+  if (event->buttons() & Qt::LeftButton)
+    buttons |= mbLeft;
+  if (event->buttons() & Qt::RightButton)
+    buttons |= mbRight;
+  if (event->buttons() & Qt::MiddleButton)
+    buttons |= mbMiddle;
+  return buttons;
+}
+
+}  // namespace
+
+TTableImage::TTableImage(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void TTableImage::ShowChanged(const QRegion& changed) {
+  // At a fractional ratio the screen may round the edges of a table-pixel
+  // area outward or inward; a pixel more on every side is shown, so no
+  // changed pixel stays unshown. (The picture is whole everywhere.)
+  const double ratio = devicePixelRatioF();
+  if (ratio == std::floor(ratio)) {
+    repaint(changed);
+    return;
+  }
+  QRegion grown;
+  for (const QRect& area : changed)
+    grown += area.adjusted(-1, -1, 1, 1);
+  repaint(grown);
+}
+
+void TTableImage::CheckPixelRatio() {
+  const double ratio = devicePixelRatioF();
+  if (ratio == FRatio)
+    return;
+  FRatio = ratio;
+  if (OnPixelRatio)
+    OnPixelRatio(ratio);
+}
+
+void TTableImage::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const TPixelScale scale(FPicture != nullptr ? FPicture->devicePixelRatio() : 1.0);
+  // Between a resize and the next repaint of the table the picture may be
+  // smaller than the window.
+  if (FPicture == nullptr || scale.TableSize(FPicture->size()) != size())
+    painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
+  if (FPicture == nullptr)
+    return;
+  // A new ratio is taken up after this paint: the table is repainted for it.
+  if (devicePixelRatioF() != FRatio)
+    QTimer::singleShot(0, this, [this] { CheckPixelRatio(); });
+  if (scale.IsOne()) {
+    for (const QRect& area : event->region())
+      painter.drawImage(area, *FPicture, area);
+    return;
+  }
+  // The picture's pixels are the screen's: undo the painter's scaling and
+  // copy them one to one.
+  painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+  for (const QRect& area : event->region()) {
+    const QRect pixels = scale.Cover(area) & FPicture->rect();
+    painter.drawImage(pixels, *FPicture, pixels);
+  }
+}
+
+void TTableImage::resizeEvent(QResizeEvent*) {
+  if (OnResize)
+    OnResize(size());
+}
+
+void TTableImage::mousePressEvent(QMouseEvent* event) {
+  if (OnMouseDown)
+    OnMouseDown(HeldButtons(event), event->position().toPoint());
+}
+
+void TTableImage::mouseMoveEvent(QMouseEvent* event) {
+  if (OnMouseMove)
+    OnMouseMove(event->position().toPoint());
+}
+
+void TTableImage::mouseReleaseEvent(QMouseEvent* event) {
+  if (OnMouseUp)
+    OnMouseUp(event->position().toPoint());
+}
