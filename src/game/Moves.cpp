@@ -29,12 +29,14 @@ bool TGameEngine::SourceStillInPlace(const TTablePos& source) const {
          Table.Slot(source.Column, source.Row) == source.Card;
 }
 
+// The highlights go before the last repaint, so that no moved or refused card
+// keeps its frame on the picture.
 void TGameEngine::FinishPlacement() {
   TurnUpSourceTop(Selection[0].Column);
   Relayout();
-  Redraw(true);
   SelectStage = 0;
   FDeck->ClearHighlights();
+  Redraw(true);
 }
 
 void TGameEngine::TurnUpSourceTop(int cs) {

@@ -131,9 +131,10 @@ void TCustomSpin::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-      // The text is tidied and the key goes on to the window's default button.
-      FinishEditing();
-      event->ignore();
+      // A carriage return is no character of a number: it is dropped with the
+      // beep and stays here, so it does not press the window's default button.
+      Beep();
+      event->accept();
       return;
     default:
       break;

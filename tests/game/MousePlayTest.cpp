@@ -155,4 +155,34 @@ TEST_F(MousePlayTest, AutoMoveAfterExactlyTenMovesDoesNeither) {
   EXPECT_EQ(ColumnNames(1), (QStringList{"10H", "9C"}));
 }
 
+// After a move or a refused move, by the mouse or by auto-move, the picture
+// shows no picked card.
+TEST_F(MousePlayTest, NoHighlightIsLeftOnThePictureAfterAMove) {
+  struct TCase {
+    const char* Name;
+    bool AutoMove;
+    std::vector<QString> Columns;
+    int Source, Dest;  // Dest -1: a click on the source column only
+  };
+  const TCase cases[] = {
+      {"auto-move", true, {"9C", "10H"}, 0, -1},
+      {"auto-move refused", true, {"KC", "10H"}, 0, -1},
+      {"click then click", false, {"9C", "10H"}, 0, 1},
+      {"click then refused click", false, {"9C", "JH"}, 0, 1},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Host.AutoMove = c.AutoMove;
+    Arrange(c.Columns);
+    Engine.RepaintAll();
+    Engine.Redraw(true);
+    Click(PointOn(c.Source, 0));
+    if (c.Dest >= 0)
+      Click(PointOn(c.Dest, 0));
+    for (int i = 0; i < Engine.Deck().CardCount(); ++i)
+      EXPECT_FALSE(Engine.Deck().Card(i).Highlighted) << i;
+    EXPECT_EQ(Engine.TablePicture(), Engine.PaintedInFull());
+  }
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <random>
 #include <set>
@@ -174,6 +175,27 @@ TEST_F(Form1Test, ToolBarButtonsTakeTheFocusWithoutEatingTheShortcuts) {
   AnswerGameMessage(2, true);
   QTest::keyClick(Form.DealBtn, Qt::Key_F2);
   EXPECT_EQ(Asked.value(0), "Deal?");
+}
+
+// The desktop's standard keys reach their items from the table, and the
+// menus show them.
+TEST_F(Form1Test, TheStandardKeysReachTheirItems) {
+  const std::pair<QAction*, QKeySequence> items[] = {
+      {Form.ContentsMnu, QKeySequence(Qt::Key_F1)},
+      {Form.LoadMnu, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {Form.SaveMnu, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {Form.SaveAsMnu, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+      {Form.ExitMnu, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+  };
+  for (const auto& [item, keys] : items) {
+    SCOPED_TRACE(item->text().toStdString());
+    EXPECT_TRUE(item->shortcuts().contains(keys));
+    item->disconnect();  // only the item's firing is looked at, not its command
+    QSignalSpy fired(item, &QAction::triggered);
+    const QKeyCombination key = keys[0];
+    Key(key.key(), key.keyboardModifiers());
+    EXPECT_EQ(fired.size(), 1);
+  }
 }
 
 TEST(Form1Layout, TheTableIsLaidOutAt801By472WithTheFrameAtItsPlace) {

@@ -153,6 +153,24 @@ TEST_F(SideWindowsTest, WhileTheColumnViewIsUpTablePressesOnlyChooseTheColumn) {
   EXPECT_EQ(view.windowTitle(), "Cards from column 10");
 }
 
+// Enter in the number box is no character of a number: the view stays open
+// on the column typed, and the default button is not pressed.
+TEST_F(SideWindowsTest, EnterInTheColumnNumberKeepsTheViewOpen) {
+  TColDisplayDlg& view = Form.ColDisplayDlg();
+  Form.DisplayColumnMnu->trigger();
+  int beeps = 0;
+  view.ColSpin->Beep = [&beeps] { ++beeps; };
+  view.ColSpin->setFocus();
+  view.ColSpin->selectAll();
+  QTest::keyClicks(view.ColSpin, "7");
+  for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+    QTest::keyClick(view.ColSpin, key);
+  EXPECT_TRUE(view.isVisible());
+  EXPECT_EQ(beeps, 2);
+  EXPECT_EQ(view.ColSpin->Value(), 7);
+  EXPECT_EQ(view.windowTitle(), "Cards from column 7");
+}
+
 TEST_F(SideWindowsTest, TheColumnViewShowsTheColumnAsItWasWhenChosen) {
   Form.VerboseMnu->setChecked(false);
   ArrangeTable(Engine(), {"", "-KD -QD", "9S 8S", "10H"});

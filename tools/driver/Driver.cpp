@@ -6,10 +6,12 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <QTextStream>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <limits>
 #include <map>
 #include <stdexcept>
 
@@ -23,7 +25,7 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   size W H                       table picture size (default 800 520)
   small on|off                   card size
   option automove|verbose|sound on|off
-  seed N                         every later shuffle starts from seed N
+  seed N                         every later shuffle starts from seed N (0..4294967295)
   new | deal | replay | undo     new game, click on the stock, replay, undo
   press X Y [left|right|middle]  the mouse on the table picture
   move X Y | release X Y
@@ -49,6 +51,16 @@ int Number(const QString& word) {
   if (!ok)
     throw EBadCommand("not a number: " + word.toStdString());
   return value;
+}
+
+// A seed of the program's 32-bit generator: 0 to 4294967295, digits only.
+uint32_t Seed(const QString& word) {
+  bool ok =
+      !word.isEmpty() && std::all_of(word.begin(), word.end(), [](QChar c) { return c.isDigit(); });
+  const qulonglong value = ok ? word.toULongLong(&ok) : 0;
+  if (!ok || value > std::numeric_limits<uint32_t>::max())
+    throw EBadCommand("not a seed from 0 to 4294967295: " + word.toStdString());
+  return static_cast<uint32_t>(value);
 }
 
 bool OnOff(const QString& word) {
@@ -118,7 +130,7 @@ class TDriver {
          {2, 2, [](TDriver& d, A a) { d.Engine.ResizeTable(QSize(Number(a[0]), Number(a[1]))); }}},
         {"small", {1, 1, [](TDriver& d, A a) { d.Engine.ApplyCardSize(OnOff(a[0])); }}},
         {"option", {2, 2, [](TDriver& d, A a) { d.SetOption(a[0], OnOff(a[1])); }}},
-        {"seed", {1, 1, [](TDriver&, A a) { SetSeed(static_cast<uint32_t>(Number(a[0]))); }}},
+        {"seed", {1, 1, [](TDriver&, A a) { SetSeed(Seed(a[0])); }}},
         {"new", {0, 0, [](TDriver& d, A) { d.Engine.NewGame(); }}},
         {"deal", {0, 0, [](TDriver& d, A) { d.Click(d.Engine.DealRect.center(), mbLeft); }}},
         {"replay", {0, 0, [](TDriver& d, A) { d.Engine.ReplayGame(); }}},

@@ -25,6 +25,14 @@ QAction* TForm1::AddOption(QMenu* menu, const QString& caption, void (TForm1::*h
   return item;
 }
 
+// The desktop's own keys for a standard command, or `fallback` where the
+// desktop binds none (the keys most desktops use).
+static void SetStandardShortcut(QAction* item, QKeySequence::StandardKey key,
+                                const QKeySequence& fallback) {
+  const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  item->setShortcuts(keys.isEmpty() ? QList<QKeySequence>{fallback} : keys);
+}
+
 void TForm1::MakeMenu() {
   MakeGameMenu();
   MakeMoveMenu();
@@ -44,6 +52,11 @@ void TForm1::MakeGameMenu() {
   menu->addSeparator();
   ExitMnu = menu->addAction(QStringLiteral("&Exit"));
   connect(ExitMnu, &QAction::triggered, this, &QWidget::close);
+  SetStandardShortcut(LoadMnu, QKeySequence::Open, QKeySequence(Qt::CTRL | Qt::Key_O));
+  SetStandardShortcut(SaveMnu, QKeySequence::Save, QKeySequence(Qt::CTRL | Qt::Key_S));
+  SetStandardShortcut(SaveAsMnu, QKeySequence::SaveAs,
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+  SetStandardShortcut(ExitMnu, QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }
 
 void TForm1::MakeMoveMenu() {
@@ -85,6 +98,7 @@ void TForm1::MakeOptionsMenu() {
 void TForm1::MakeHelpMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Help"));
   ContentsMnu = AddItem(menu, QStringLiteral("&Contents..."), &TForm1::ContentsMnuClick);
+  SetStandardShortcut(ContentsMnu, QKeySequence::HelpContents, QKeySequence(Qt::Key_F1));
   menu->addSeparator();
   AboutMnu = AddItem(menu, QStringLiteral("&About..."), &TForm1::AboutMnuClick);
 }

@@ -20,10 +20,28 @@ QFont TPanelLabel::FittedFont() const {
   return fitted;
 }
 
+// A text drawn smaller keeps the middle of its capitals where the panel's own
+// font has it, so that it stays centred like the texts of the other panels.
+int TPanelLabel::FittedBaseline(const QFont& fitted) const {
+  const QRect area = TextRect();
+  const QFontMetrics own(font());
+  const int ownBaseline = area.top() + (area.height() - own.height()) / 2 + own.ascent();
+  const int capitalsMiddle2 = 2 * ownBaseline - own.capHeight();
+  return (capitalsMiddle2 + QFontMetrics(fitted).capHeight() + 1) / 2;
+}
+
 void TPanelLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   drawFrame(&painter);
-  painter.setFont(FittedFont());
+  const QFont fitted = FittedFont();
+  painter.setFont(fitted);
   painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(TextRect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+  if (fitted.pixelSize() == font().pixelSize()) {
+    painter.drawText(TextRect(), Qt::AlignCenter | Qt::TextSingleLine, text());
+    return;
+  }
+  const QRect area = TextRect();
+  const int width = QFontMetrics(fitted).horizontalAdvance(text());
+  painter.drawText(QPoint(area.left() + (area.width() - width) / 2, FittedBaseline(fitted)),
+                   text());
 }

@@ -16,4 +16,5 @@ class TPanelLabel : public QLabel {
 
  private:
   QRect TextRect() const;
+  int FittedBaseline(const QFont& fitted) const;
 };
