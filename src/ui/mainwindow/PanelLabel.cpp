@@ -20,14 +20,16 @@ QFont TPanelLabel::FittedFont() const {
   return fitted;
 }
 
-// A text drawn smaller keeps the middle of its capitals where the panel's own
-// font has it, so that it stays centred like the texts of the other panels.
+// A text drawn smaller keeps the middle of its ink where the same text has it
+// in the panel's own font, so that it stays centred like the other panels.
 int TPanelLabel::FittedBaseline(const QFont& fitted) const {
   const QRect area = TextRect();
   const QFontMetrics own(font());
   const int ownBaseline = area.top() + (area.height() - own.height()) / 2 + own.ascent();
-  const int capitalsMiddle2 = 2 * ownBaseline - own.capHeight();
-  return (capitalsMiddle2 + QFontMetrics(fitted).capHeight() + 1) / 2;
+  const QRect ownInk = own.tightBoundingRect(text());
+  const QRect fittedInk = QFontMetrics(fitted).tightBoundingRect(text());
+  const int middle2 = 2 * ownBaseline + ownInk.top() + ownInk.bottom();
+  return (middle2 - fittedInk.top() - fittedInk.bottom() + 1) / 2;
 }
 
 void TPanelLabel::paintEvent(QPaintEvent*) {
