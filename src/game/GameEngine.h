@@ -100,6 +100,13 @@ class TGameEngine {
   bool UndoMove();
   void AnimateUndo();
 
+  // Redo (Redo.cpp): the steps taken back by undo, the latest last. Redo
+  // puts the table back as it was before the latest undo; any new step (a
+  // move, a row deal, a new game, a replay or a load) empties the list.
+  bool RedoMove();
+  bool CanRedo() const { return !RedoList.empty(); }
+  std::vector<TUndoItem> RedoList;
+
   // Auto-move.
   void AutoMove(int c);
   std::pair<int, int> RunStart(int c) const;
@@ -202,6 +209,13 @@ class TGameEngine {
   void AnimateUndoRowDeal(const TUndoItem& r);
   void AnimateUndoSuitHome(const TUndoItem& r, int h, int cs);
   void AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n);
+  void KeepForRedo();
+  void ClearRedo();
+  void AnimateRedo(const TUndoItem& r);
+  void AnimateRedoRowDeal(const TUndoItem& r);
+  void AnimateRedoSuitHome(int h, int cs);
+  void AnimateRedoColumnMove(int cs, int cd, int n);
+  void TurnUpAsIn(const TUndoItem& r, int c);
   int RandomJitter();
   void ShowCardUnderCursor(int x, int y);
   std::vector<QRect> PlaceRects() const;

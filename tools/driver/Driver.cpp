@@ -25,6 +25,7 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   option automove|verbose|sound on|off
   seed N                         every later shuffle starts from seed N
   new | deal | replay | undo     new game, click on the stock, replay, undo
+  redo                           takes back the last undo
   press X Y [left|right|middle]  the mouse on the table picture
   move X Y | release X Y
   click X Y [left|right|middle]  press and release
@@ -123,6 +124,7 @@ class TDriver {
         {"deal", {0, 0, [](TDriver& d, A) { d.Click(d.Engine.DealRect.center(), mbLeft); }}},
         {"replay", {0, 0, [](TDriver& d, A) { d.Engine.ReplayGame(); }}},
         {"undo", {0, 0, [](TDriver& d, A) { d.Engine.UndoMove(); }}},
+        {"redo", {0, 0, [](TDriver& d, A) { d.Engine.RedoMove(); }}},
         {"press", {2, 3, [](TDriver& d, A a) { d.Press(Point(a, 0), Button(a.value(2))); }}},
         {"move",
          {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseMove(Number(a[0]), Number(a[1])); }}},

@@ -64,6 +64,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* SaveAsMnu = nullptr;
   QAction* ExitMnu = nullptr;
   QAction* UndoMnu = nullptr;
+  QAction* RedoMnu = nullptr;
   QAction* DealMnu = nullptr;
   QAction* ReplayMnu = nullptr;
   QAction* DisplayColumnMnu = nullptr;
@@ -116,6 +117,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   // Commands; none runs while a deal or an undo animation lets events through.
   void NewMnuClick();
   void UndoMnuClick();
+  void RedoMnuClick();
   void ReplayMnuClick();
   void SmallCardsMnuClick();
   void DisableSoundMnuClick();
@@ -159,6 +161,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   void ShowFileError(const QString& text) override;
   TQuestionAnswer AskYesNoCancel(const QString& text) override;
   void AddRecentGame(const QString& fileName) override;
+  void SetRedoAvailable(bool available) override;
 
   std::unique_ptr<TFireworksStopHook> FHook;
   std::unique_ptr<TSoundOutput> FAudio;

@@ -50,6 +50,10 @@ void TForm1::MakeMoveMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Move"));
   UndoMnu = AddItem(menu, QStringLiteral("&Undo"), &TForm1::UndoMnuClick);
   UndoMnu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  RedoMnu = AddItem(menu, QStringLiteral("&Redo"), &TForm1::RedoMnuClick);
+  RedoMnu->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  RedoMnu->setEnabled(false);  // nothing undone yet
   DealMnu = AddItem(menu, QStringLiteral("&Deal Row"), &TForm1::NewMnuClick);
   DealMnu->setShortcut(QKeySequence(Qt::Key_F2));
   ReplayMnu = AddItem(menu, QStringLiteral("&Replay"), &TForm1::ReplayMnuClick);

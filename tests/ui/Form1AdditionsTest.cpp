@@ -1,0 +1,73 @@
+// The main window's commands beside the classic game: redo, suits, game
+// numbers and statistics, driven by menu and keys.
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+#include "cards/Clock.h"
+#include "support/QtPrinters.h"
+#include "support/TableArranger.h"
+#include "ui/UiTestSupport.h"
+#include "ui/mainwindow/Form1.h"
+
+namespace {
+
+class Form1AdditionsTest : public ::testing::Test {
+ protected:
+  Form1AdditionsTest() : Form(&Sound, &Clock) {
+    Form.show();
+    Form.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Form));
+    Form.VerboseMnu->setChecked(false);
+  }
+
+  TGameEngine& Engine() { return Form.Engine(); }
+  void Key(int key, Qt::KeyboardModifiers modifiers) {
+    QTest::keyClick(&Form, static_cast<Qt::Key>(key), modifiers);
+  }
+  // The captions of a menu's items, separators left out.
+  static QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* item : menu->actions())
+      if (!item->isSeparator())
+        captions << item->text();
+    return captions;
+  }
+  QMenu* MenuOf(const QAction* item) {
+    for (QAction* top : Form.menuBar()->actions())
+      if (top->menu() != nullptr && top->menu()->actions().contains(item))
+        return top->menu();
+    return nullptr;
+  }
+
+  TFakeSoundOutput Sound;
+  TManualClock Clock;
+  TForm1 Form;
+};
+
+TEST_F(Form1AdditionsTest, RedoFollowsUndoInTheMoveMenuAndAnswersBothShortcuts) {
+  ASSERT_NE(MenuOf(Form.RedoMnu), nullptr);
+  const QStringList items = Captions(MenuOf(Form.RedoMnu));
+  EXPECT_EQ(items.indexOf("&Redo"), items.indexOf("&Undo") + 1);
+  EXPECT_EQ(Form.RedoMnu->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
+  ArrangeTable(Engine(), {"9S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+  Engine().Selection = {TTablePos{0, 0, Engine().Table.Slot(0, 0)},
+                        TTablePos{1, 0, Engine().Table.Slot(1, 0)}};
+  Engine().CollectRun(Engine().Selection[0]);
+  Engine().PlaceSelection();
+  EXPECT_FALSE(Form.RedoMnu->isEnabled());
+  for (const Qt::KeyboardModifiers modifiers :
+       {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(Engine().Table.PileCount(1), 1);
+    EXPECT_TRUE(Form.RedoMnu->isEnabled());
+    Key(modifiers == Qt::ControlModifier ? Qt::Key_Y : Qt::Key_Z, modifiers);
+    EXPECT_EQ(Engine().Table.PileCount(1), 2);
+    EXPECT_FALSE(Form.RedoMnu->isEnabled());
+  }
+}
+
+}  // namespace
