@@ -21,6 +21,7 @@ void TGameEngine::NewGame() {
     SuitStreak = 0;
     SetGameClock(false);
     FDeck->Shuffler().Shuffle();
+    GameNumber = FRandom.LastSeed();
     GameState = gsPlaying;
     ClearTable(Table);
     GatherCards();

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,12 @@ class TGameEngine {
   bool RedoMove();
   bool CanRedo() const { return !RedoList.empty(); }
   std::vector<TUndoItem> RedoList;
+
+  // Game numbers (GameNumbers.cpp): every deal is numbered by the seed its
+  // shuffle took, and the same number deals the same table again. A replay
+  // keeps the number; a loaded game has none.
+  std::optional<uint32_t> GameNumber;
+  void DealNumberedGame(uint32_t number);
 
   // Auto-move.
   void AutoMove(int c);

@@ -67,6 +67,7 @@ void TGameEngine::LoadGameDocument(const char* data, size_t size, const Progress
 // The game is checked; nothing here can fail. The loaded position is the
 // only undo step, and Replay deals the loaded game's start again.
 void TGameEngine::ApplySavedGame(const TSavedGame& game) {
+  GameNumber.reset();  // saved games do not carry it
   GameStart = game.Start;
   for (int i = 0; i < FDeck->CardCount(); ++i) {
     const TSavedCard& saved = game.Cards[static_cast<size_t>(i)];

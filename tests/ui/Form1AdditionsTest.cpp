@@ -10,6 +10,7 @@
 #include "support/QtPrinters.h"
 #include "support/TableArranger.h"
 #include "ui/UiTestSupport.h"
+#include "ui/dialogs/SelectGameDlg.h"
 #include "ui/mainwindow/Form1.h"
 
 namespace {
@@ -68,6 +69,36 @@ TEST_F(Form1AdditionsTest, RedoFollowsUndoInTheMoveMenuAndAnswersBothShortcuts) 
     EXPECT_EQ(Engine().Table.PileCount(1), 2);
     EXPECT_FALSE(Form.RedoMnu->isEnabled());
   }
+}
+
+TEST(SelectGameDlgTest, GameNumbersAreDecimalsUpTo32Bits) {
+  const std::vector<std::pair<QString, std::optional<uint32_t>>> cases{
+      {"0", 0u},          {"4294967295", 4294967295u},
+      {" 42 ", 42u},      {"0007", 7u},
+      {"4294967296", {}}, {"99999999999", {}},
+      {"-1", {}},         {"+5", {}},
+      {"", {}},           {"1e3", {}},
+      {"12 34", {}},      {"０", {}}};
+  for (const auto& [text, number] : cases)
+    EXPECT_EQ(ParseGameNumber(text), number) << text.toStdString();
+}
+
+TEST_F(Form1AdditionsTest, SelectGameShowsTheNumberAndDealsTheOneTyped) {
+  const QStringList items = Captions(MenuOf(Form.SelectGameMnu));
+  EXPECT_EQ(items.indexOf("Select &Game..."), items.indexOf("New") + 1);
+  Engine().DealNumberedGame(123);
+  QString shown;
+  AnswerNextDialog([&](QWidget*) {
+    auto& dialog = Form.SelectGameDlg();
+    shown = dialog.NumberEdit->text();
+    dialog.NumberEdit->setText("4294967296");
+    EXPECT_FALSE(dialog.OKBtn->isEnabled());
+    dialog.NumberEdit->setText("4294967295");
+    dialog.OKBtn->click();
+  });
+  Form.SelectGameMnu->trigger();
+  EXPECT_EQ(shown, "123");
+  EXPECT_EQ(Engine().GameNumber, 4294967295u);
 }
 
 }  // namespace

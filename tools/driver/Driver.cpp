@@ -23,9 +23,10 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   size W H                       table picture size (default 800 520)
   small on|off                   card size
   option automove|verbose|sound on|off
-  seed N                         every later shuffle starts from seed N
+  seed N                         every later shuffle starts from seed N (0..4294967295)
   new | deal | replay | undo     new game, click on the stock, replay, undo
   redo                           takes back the last undo
+  number                         the game's number (its shuffle's seed)
   press X Y [left|right|middle]  the mouse on the table picture
   move X Y | release X Y
   click X Y [left|right|middle]  press and release
@@ -65,6 +66,14 @@ int Button(const QString& word) {
   if (found == buttons.end())
     throw EBadCommand("no such button: " + word.toStdString());
   return found->second;
+}
+
+uint32_t SeedNumber(const QString& word) {
+  bool ok = false;
+  const uint value = word.toUInt(&ok);
+  if (!ok)
+    throw EBadCommand("not a seed from 0 to 4294967295: " + word.toStdString());
+  return value;
 }
 
 QPoint Point(const QStringList& a, int first) {
@@ -119,12 +128,13 @@ class TDriver {
          {2, 2, [](TDriver& d, A a) { d.Engine.ResizeTable(QSize(Number(a[0]), Number(a[1]))); }}},
         {"small", {1, 1, [](TDriver& d, A a) { d.Engine.ApplyCardSize(OnOff(a[0])); }}},
         {"option", {2, 2, [](TDriver& d, A a) { d.SetOption(a[0], OnOff(a[1])); }}},
-        {"seed", {1, 1, [](TDriver&, A a) { SetSeed(static_cast<uint32_t>(Number(a[0]))); }}},
+        {"seed", {1, 1, [](TDriver&, A a) { SetSeed(SeedNumber(a[0])); }}},
         {"new", {0, 0, [](TDriver& d, A) { d.Engine.NewGame(); }}},
         {"deal", {0, 0, [](TDriver& d, A) { d.Click(d.Engine.DealRect.center(), mbLeft); }}},
         {"replay", {0, 0, [](TDriver& d, A) { d.Engine.ReplayGame(); }}},
         {"undo", {0, 0, [](TDriver& d, A) { d.Engine.UndoMove(); }}},
         {"redo", {0, 0, [](TDriver& d, A) { d.Engine.RedoMove(); }}},
+        {"number", {0, 0, [](TDriver& d, A) { d.PrintNumber(); }}},
         {"press", {2, 3, [](TDriver& d, A a) { d.Press(Point(a, 0), Button(a.value(2))); }}},
         {"move",
          {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseMove(Number(a[0]), Number(a[1])); }}},
@@ -226,6 +236,12 @@ class TDriver {
       Out << "col " << c << ':' << Cards(cards) << '\n';
     }
     Out.flush();
+  }
+
+  void PrintNumber() {
+    Out << "game: "
+        << (Engine.GameNumber ? QString::number(*Engine.GameNumber) : QStringLiteral("none"))
+        << Qt::endl;
   }
 
   void PrintCard(int index) {

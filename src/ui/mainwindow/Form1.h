@@ -30,6 +30,7 @@ class THelpWindow;
 class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
+class TSelectGameDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -58,6 +59,7 @@ class TForm1 : public QMainWindow, private TGameHost {
 
   // Menu items, under the names the commands are wired by.
   QAction* NewMnu = nullptr;
+  QAction* SelectGameMnu = nullptr;
   QAction* LoadMnu = nullptr;
   QMenu* ReloadMnu = nullptr;
   QAction* SaveMnu = nullptr;
@@ -207,6 +209,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   TReopenMenu* ReopenMenu1 = nullptr;
   TCardBackDlg& CardBackDlg();
   TAboutBox& AboutBox();
+  TSelectGameDlg& SelectGameDlg();
   const QString& SettingsFile() const { return FSettingsFile; }
   // The options and the window's place as they are, and put into effect.
   TSettings CurrentSettings() const;
@@ -223,6 +226,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   void RestoreDefaultsMnuClick();
   void FactoryDefaultsMnuClick();
   void AboutMnuClick();
+  void SelectGameMnuClick();
   void ReopenMenu1Click(const QString& path);
   // The window's frame and the screens' free areas, for keeping it reachable.
   QRect FrameRect() const;
@@ -233,4 +237,5 @@ class TForm1 : public QMainWindow, private TGameHost {
   QString FSettingsFile;
   TCardBackDlg* FCardBackDlg = nullptr;
   TAboutBox* FAboutBox = nullptr;
+  TSelectGameDlg* FSelectGameDlg = nullptr;
 };

@@ -36,6 +36,7 @@ void TForm1::MakeMenu() {
 void TForm1::MakeGameMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Game"));
   NewMnu = AddItem(menu, QStringLiteral("New"), &TForm1::NewMnuClick);
+  SelectGameMnu = AddItem(menu, QStringLiteral("Select &Game..."), &TForm1::SelectGameMnuClick);
   menu->addSeparator();
   LoadMnu = AddItem(menu, QStringLiteral("&Load..."), &TForm1::LoadMnuClick);
   ReloadMnu = menu->addMenu(QStringLiteral("&Reload"));
