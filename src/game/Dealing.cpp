@@ -17,6 +17,7 @@ void TGameEngine::NewGame() {
     return;
   {
     TBusyScope busy(*this);
+    ApplySuits(NextSuits);
     DealCount = 0;
     SuitStreak = 0;
     SetGameClock(false);

@@ -114,6 +114,13 @@ class TGameEngine {
   std::optional<uint32_t> GameNumber;
   void DealNumberedGame(uint32_t number);
 
+  // Suits (Suits.cpp): the game on the table is dealt in Suits suits (1, 2
+  // or 4); a new game is dealt in NextSuits. Replay keeps the suits, a
+  // loaded game has those of its file.
+  int Suits = 4;
+  int NextSuits = 4;
+  void ApplySuits(int suits);
+
   // Auto-move.
   void AutoMove(int c);
   std::pair<int, int> RunStart(int c) const;

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <tuple>
 
 #include "cards/Clock.h"
 #include "support/QtPrinters.h"
@@ -69,6 +70,35 @@ TEST_F(Form1AdditionsTest, RedoFollowsUndoInTheMoveMenuAndAnswersBothShortcuts) 
     EXPECT_EQ(Engine().Table.PileCount(1), 2);
     EXPECT_FALSE(Form.RedoMnu->isEnabled());
   }
+}
+
+TEST_F(Form1AdditionsTest, TheSuitsMenuTellsWhenItsChoiceTakesEffect) {
+  const QStringList options = Captions(MenuOf(Form.AutoMoveMnu));
+  EXPECT_EQ(options.indexOf("S&uits"), options.indexOf("&Auto-Move Mode") + 1);
+  EXPECT_EQ(Captions(Form.SuitsMnu),
+            (QStringList{"&One Suit (Spades)", "&Two Suits (Hearts and Spades)", "&Four Suits"}));
+  EXPECT_TRUE(Form.FourSuitsMnu->isChecked());
+  Engine().NewGame();
+  const std::vector<std::tuple<QAction*, int, QString>> cases{
+      {Form.OneSuitMnu, 1, "The next new game deals one suit"},
+      {Form.TwoSuitsMnu, 2, "The next new game deals two suits"},
+      {Form.FourSuitsMnu, 4, "The next new game deals four suits"}};
+  for (const auto& [item, suits, message] : cases) {
+    item->trigger();
+    EXPECT_EQ(Form.Panel(ErrorDis)->text(), message);
+    EXPECT_EQ(Form.CurrentSettings().Suits, suits);
+  }
+  Form.OneSuitMnu->trigger();
+  EXPECT_EQ(Engine().Suits, 4);  // the game on the table keeps its suits
+  Engine().NewGame();
+  EXPECT_EQ(Engine().Suits, 1);
+  TSettings settings = Form.CurrentSettings();
+  settings.Suits = 2;
+  Form.ApplySettings(settings);
+  EXPECT_TRUE(Form.TwoSuitsMnu->isChecked());
+  Form.FactoryDefaults();
+  EXPECT_TRUE(Form.FourSuitsMnu->isChecked());
+  EXPECT_EQ(Engine().NextSuits, 4);
 }
 
 TEST(SelectGameDlgTest, GameNumbersAreDecimalsUpTo32Bits) {

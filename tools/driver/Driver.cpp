@@ -27,6 +27,7 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   new | deal | replay | undo     new game, click on the stock, replay, undo
   redo                           takes back the last undo
   number                         the game's number (its shuffle's seed)
+  suits 1|2|4                    the suits of the next new game
   press X Y [left|right|middle]  the mouse on the table picture
   move X Y | release X Y
   click X Y [left|right|middle]  press and release
@@ -135,6 +136,7 @@ class TDriver {
         {"undo", {0, 0, [](TDriver& d, A) { d.Engine.UndoMove(); }}},
         {"redo", {0, 0, [](TDriver& d, A) { d.Engine.RedoMove(); }}},
         {"number", {0, 0, [](TDriver& d, A) { d.PrintNumber(); }}},
+        {"suits", {1, 1, [](TDriver& d, A a) { d.SetSuits(a[0]); }}},
         {"press", {2, 3, [](TDriver& d, A a) { d.Press(Point(a, 0), Button(a.value(2))); }}},
         {"move",
          {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseMove(Number(a[0]), Number(a[1])); }}},
@@ -236,6 +238,12 @@ class TDriver {
       Out << "col " << c << ':' << Cards(cards) << '\n';
     }
     Out.flush();
+  }
+
+  void SetSuits(const QString& word) {
+    if (word != "1" && word != "2" && word != "4")
+      throw EBadCommand("suits are 1, 2 or 4, not " + word.toStdString());
+    Engine.NextSuits = word.toInt();
   }
 
   void PrintNumber() {

@@ -74,6 +74,10 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* CardBacksMnu = nullptr;
   QAction* SmallCardsMnu = nullptr;
   QAction* AutoMoveMnu = nullptr;
+  QMenu* SuitsMnu = nullptr;
+  QAction* OneSuitMnu = nullptr;
+  QAction* TwoSuitsMnu = nullptr;
+  QAction* FourSuitsMnu = nullptr;
   QAction* DisableSoundMnu = nullptr;
   QAction* VerboseMnu = nullptr;
   QAction* SaveDefaultsMnu = nullptr;
@@ -227,6 +231,10 @@ class TForm1 : public QMainWindow, private TGameHost {
   void FactoryDefaultsMnuClick();
   void AboutMnuClick();
   void SelectGameMnuClick();
+  // The "Suits" submenu of Options (Form1Additions.cpp).
+  void MakeSuitsMenu(QMenu* options);
+  void SuitsMnuClick(int suits);
+  void CheckSuits(int suits);
   void ReopenMenu1Click(const QString& path);
   // The window's frame and the screens' free areas, for keeping it reachable.
   QRect FrameRect() const;

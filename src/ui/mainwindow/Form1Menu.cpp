@@ -74,6 +74,7 @@ void TForm1::MakeOptionsMenu() {
   SmallCardsMnu = AddOption(menu, QStringLiteral("&Small Cards"), &TForm1::SmallCardsMnuClick);
   menu->addSeparator();
   AutoMoveMnu = AddOption(menu, QStringLiteral("&Auto-Move Mode"));
+  MakeSuitsMenu(menu);
   DisableSoundMnu =
       AddOption(menu, QStringLiteral("&Disable Sound"), &TForm1::DisableSoundMnuClick);
   VerboseMnu = AddOption(menu, QStringLiteral("&Verbose"));
