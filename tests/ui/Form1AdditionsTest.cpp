@@ -2,8 +2,11 @@
 // numbers and statistics, driven by menu and keys.
 #include <gtest/gtest.h>
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <tuple>
 
