@@ -65,7 +65,8 @@ void TDeck::LoadPictures() {
   const TPictureSet set = TPictureSet::Load(FLargeCards, FCardBack, FScale.Ratio());
   SlotPicture = set.Slot;
   for (auto& card : Cards) {
-    card->SetFaceNumber(set.FirstFace + card->Index % CardsPerPack, FScale.Ratio());
+    // The face shows the suit the card plays as (see Suits.h).
+    card->SetFaceNumber(set.FirstFace + card->Suit * RanksPerSuit + card->Rank, FScale.Ratio());
     card->BackPicture = set.Back;
     card->MaskPicture = set.Mask;
     card->GlowPicture = set.Glow;

@@ -18,7 +18,12 @@ double TRandom::Uniform() {
 }
 
 void TRandom::Randomize() {
-  FSeed = FSeedSource ? FSeedSource() : MillisecondsSinceMidnightUtc();
+  if (FNextSeed)
+    FSeed = *FNextSeed;
+  else
+    FSeed = FSeedSource ? FSeedSource() : MillisecondsSinceMidnightUtc();
+  FNextSeed.reset();
+  FLastSeed = FSeed;
 }
 
 void TRandom::SetSeedSource(SeedSource source) {

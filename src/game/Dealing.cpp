@@ -17,10 +17,12 @@ void TGameEngine::NewGame() {
     return;
   {
     TBusyScope busy(*this);
+    ApplySuits(NextSuits);
     DealCount = 0;
     SuitStreak = 0;
     SetGameClock(false);
     FDeck->Shuffler().Shuffle();
+    GameNumber = FRandom.LastSeed();
     GameState = gsPlaying;
     ClearTable(Table);
     GatherCards();

@@ -7,6 +7,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -99,6 +100,26 @@ class TGameEngine {
   void ResetUndo();
   bool UndoMove();
   void AnimateUndo();
+
+  // Redo (Redo.cpp): the steps taken back by undo, the latest last. Redo
+  // puts the table back as it was before the latest undo; any new step (a
+  // move, a row deal, a new game, a replay or a load) empties the list.
+  bool RedoMove();
+  bool CanRedo() const { return !RedoList.empty(); }
+  std::vector<TUndoItem> RedoList;
+
+  // Game numbers (GameNumbers.cpp): every deal is numbered by the seed its
+  // shuffle took, and the same number deals the same table again. A replay
+  // keeps the number; a loaded game has none.
+  std::optional<uint32_t> GameNumber;
+  void DealNumberedGame(uint32_t number);
+
+  // Suits (Suits.cpp): the game on the table is dealt in Suits suits (1, 2
+  // or 4); a new game is dealt in NextSuits. Replay keeps the suits, a
+  // loaded game has those of its file.
+  int Suits = 4;
+  int NextSuits = 4;
+  void ApplySuits(int suits);
 
   // Auto-move.
   void AutoMove(int c);
@@ -202,6 +223,13 @@ class TGameEngine {
   void AnimateUndoRowDeal(const TUndoItem& r);
   void AnimateUndoSuitHome(const TUndoItem& r, int h, int cs);
   void AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n);
+  void KeepForRedo();
+  void ClearRedo();
+  void AnimateRedo(const TUndoItem& r);
+  void AnimateRedoRowDeal(const TUndoItem& r);
+  void AnimateRedoSuitHome(int h, int cs);
+  void AnimateRedoColumnMove(int cs, int cd, int n);
+  void TurnUpAsIn(const TUndoItem& r, int c);
   int RandomJitter();
   void ShowCardUnderCursor(int x, int y);
   std::vector<QRect> PlaceRects() const;

@@ -43,11 +43,13 @@ struct TSavedGame {
   std::vector<TSavedCard> Cards;  // by card index; the later section's flags win
   int32_t CardCounter = 104;      // superseded by Current.Counter
   double ElapsedTime = 0;
+  int Suits = 4;  // the element is written only for one or two suits
 };
 
 // Writing: the whole document, indented, as the file holds it.
+// A game of fewer than four suits adds their number as the root's last child.
 std::string WriteGameDocument(const TUndoItem& current, const TUndoItem& start, int32_t cardCounter,
-                              double elapsedTime);
+                              double elapsedTime, int suits = 4);
 void WriteSection(pugi::xml_node parent, const char* sectionName, const TUndoItem& item);
 
 // Reading: parses a document in memory into a saved game of `deck`'s cards,

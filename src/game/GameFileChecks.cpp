@@ -4,7 +4,9 @@
 #include <cmath>
 
 #include "cards/Card.h"
+#include "cards/CardNames.h"
 #include "cards/Deck.h"
+#include "cards/Suits.h"
 #include "game/GameFile.h"
 #include "persist/ValueText.h"
 
@@ -12,8 +14,12 @@ namespace {
 
 class TSectionCheck {
  public:
-  TSectionCheck(const char* name, const TUndoItem& item, const TDeck& deck)
-      : FName(name), FItem(item), FDeck(deck), FPlaces(static_cast<size_t>(deck.CardCount()), 0) {}
+  TSectionCheck(const char* name, const TUndoItem& item, const TDeck& deck, int suits)
+      : FName(name),
+        FItem(item),
+        FDeck(deck),
+        FSuits(suits),
+        FPlaces(static_cast<size_t>(deck.CardCount()), 0) {}
 
   void Run() {
     CheckDeckOrder();
@@ -36,7 +42,8 @@ class TSectionCheck {
   }
 
   std::string CardName(int index) const {
-    return std::to_string(index) + " (" + FDeck.ShortName(index).toStdString() + ")";
+    return std::to_string(index) + " (" +
+           ShortName(RankOf(index), PlayedSuit(index, FSuits)).toStdString() + ")";
   }
 
   void Count(const TCard* card) {
@@ -70,7 +77,9 @@ class TSectionCheck {
       for (int s = 0; s < HomeSlots; ++s) {
         const TCard* card = pile[static_cast<size_t>(s)].Card;
         empty = empty && card == nullptr;
-        fullSuit = fullSuit && card != nullptr && card->Rank == s && card->Suit == ace->Suit;
+        // The suits are the file's, not those of the game on the table.
+        fullSuit = fullSuit && card != nullptr && card->Rank == s &&
+                   PlayedSuit(card->Index, FSuits) == PlayedSuit(ace->Index, FSuits);
         Count(card);
       }
       if (!empty && !fullSuit)
@@ -114,6 +123,7 @@ class TSectionCheck {
   const char* FName;
   const TUndoItem& FItem;
   const TDeck& FDeck;
+  int FSuits;
   std::vector<int> FPlaces;
 };
 
@@ -124,8 +134,11 @@ void CheckSavedGame(const TSavedGame& game, const TDeck& deck) {
     throw EGameFileError("The file holds no CurrentGame.");
   if (!game.HasStart)
     throw EGameFileError("The file holds no GameStart.");
-  TSectionCheck("CurrentGame", game.Current, deck).Run();
-  TSectionCheck("GameStart", game.Start, deck).Run();
+  if (!ValidSuitCount(game.Suits))
+    throw EGameFileError("Suits " + std::to_string(game.Suits) +
+                         " is no number of suits the game deals: 1, 2 or 4.");
+  TSectionCheck("CurrentGame", game.Current, deck, game.Suits).Run();
+  TSectionCheck("GameStart", game.Start, deck, game.Suits).Run();
   if (!(game.ElapsedTime >= 0 && game.ElapsedTime <= MaxElapsedTime))
     throw EGameFileError("ElapsedTime " + FloatText(game.ElapsedTime, '.') +
                          " is no playing time in seconds.");

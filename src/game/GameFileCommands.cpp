@@ -22,7 +22,7 @@ std::string Text(const QString& text) {
 std::string TGameEngine::SaveGameDocument() {
   TUndoItem current;
   SaveItem(current);
-  return WriteGameDocument(current, GameStart, CardCounter, FHost.GameClockTime());
+  return WriteGameDocument(current, GameStart, CardCounter, FHost.GameClockTime(), Suits);
 }
 
 // The file is replaced only once it has been written in full.
@@ -67,6 +67,8 @@ void TGameEngine::LoadGameDocument(const char* data, size_t size, const Progress
 // The game is checked; nothing here can fail. The loaded position is the
 // only undo step, and Replay deals the loaded game's start again.
 void TGameEngine::ApplySavedGame(const TSavedGame& game) {
+  GameNumber.reset();  // saved games do not carry it
+  ApplySuits(game.Suits);
   GameStart = game.Start;
   for (int i = 0; i < FDeck->CardCount(); ++i) {
     const TSavedCard& saved = game.Cards[static_cast<size_t>(i)];

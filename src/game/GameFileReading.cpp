@@ -112,6 +112,8 @@ void TGameFileReader::ReadDocument(pugi::xml_node root, const std::function<void
     } else if (Named(child, "ElapsedTime")) {
       FGame.ElapsedTime =
           TypedElement(child, [](pugi::xml_node n) { return ReadFloatElement(n, 0); });
+    } else if (Named(child, "Suits")) {
+      FGame.Suits = TypedElement(child, [](pugi::xml_node n) { return ReadIntegerElement(n, 4); });
     }
     percent += PercentPerSection;
     if (progress)

@@ -2,6 +2,7 @@
 // time, every one of the 1144 slots of each snapshot written, empty or not.
 
 #include "cards/Card.h"
+#include "cards/Suits.h"
 #include "game/GameFile.h"
 #include "persist/TypedValues.h"
 #include "persist/ValueText.h"
@@ -73,7 +74,7 @@ void WriteSection(pugi::xml_node parent, const char* sectionName, const TUndoIte
 }
 
 std::string WriteGameDocument(const TUndoItem& current, const TUndoItem& start, int32_t cardCounter,
-                              double elapsedTime) {
+                              double elapsedTime, int suits) {
   pugi::xml_document document;
   pugi::xml_node root = AppendElement(document, DocumentName);
   AppendAttribute(root, DocumentName, FormatVersion);
@@ -81,6 +82,8 @@ std::string WriteGameDocument(const TUndoItem& current, const TUndoItem& start, 
   WriteSection(root, "GameStart", start);
   AddIntegerElement(root, "CardCounter", cardCounter);
   AddFloatElement(root, "ElapsedTime", elapsedTime);
+  if (suits != ClassicSuits)
+    AddIntegerElement(root, "Suits", suits);
   TStringWriter writer;
   writer.Text.reserve(512 * 1024);
   document.save(writer, Indent);

@@ -87,4 +87,7 @@ class TGameHost {
   virtual TQuestionAnswer AskYesNoCancel(const QString& text) = 0;
   // Tells the recent-games list of a game file that was saved or opened.
   virtual void AddRecentGame(const QString& fileName) = 0;
+
+  // Whether Redo has anything to take back, told whenever that changes.
+  virtual void SetRedoAvailable(bool /*available*/) {}
 };

@@ -55,6 +55,7 @@ class TRecordingHost : public TGameHost {
   void ShowFileError(const QString& text) override { FileErrors << text; }
   TQuestionAnswer AskYesNoCancel(const QString& text) override;
   void AddRecentGame(const QString& fileName) override { RecentGames << fileName; }
+  void SetRedoAvailable(bool available) override { RedoAvailable = available; }
 
   QString Panel(TStatusPanel panel) const { return Panels[static_cast<size_t>(panel)]; }
   // Sound numbers played so far, in order, stops left out.
@@ -78,6 +79,7 @@ class TRecordingHost : public TGameHost {
   QStringList FileErrors;
   QStringList Questions;
   QStringList RecentGames;
+  bool RedoAvailable = false;
 
   // What the engine reads.
   bool Fireworks = false;

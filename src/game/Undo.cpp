@@ -14,6 +14,7 @@ int Previous(int index) {
 }  // namespace
 
 void TGameEngine::PushUndo() {
+  ClearRedo();
   // The ring's records (18 KB each) are made when play first reaches them,
   // so a short game does not hold a thousand.
   if (UndoBuffer.size() <= static_cast<size_t>(UndoIndex))
@@ -25,6 +26,7 @@ void TGameEngine::PushUndo() {
 }
 
 void TGameEngine::ResetUndo() {
+  ClearRedo();
   UndoIndex = 0;
   UndoFloor = 0;
 }
@@ -33,6 +35,8 @@ bool TGameEngine::UndoMove() {
   if (!CanStartCommand() || GameState == gsWon)
     return false;
   TBusyScope busy(*this);
+  if (UndoIndex != UndoFloor)
+    KeepForRedo();  // before the animation turns any card over
   AnimateUndo();
   if (UndoIndex == UndoFloor)
     return false;

@@ -31,6 +31,9 @@ TSettings ReadSettings(const TIniFile& ini, const TSettings& current) {
   read.SingleClickMode =
       ini.ReadBool(Play, QStringLiteral("SingleClickMode"), current.SingleClickMode);
   read.Verbose = ini.ReadBool(Play, QStringLiteral("Verbose"), current.Verbose);
+  read.Suits = ini.ReadInteger(Play, QStringLiteral("Suits"), 4);
+  if (read.Suits != 1 && read.Suits != 2)
+    read.Suits = 4;
   return read;
 }
 
@@ -43,6 +46,10 @@ void WriteSettings(TIniFile& ini, const TSettings& settings) {
   ini.WriteBool(Sound, QStringLiteral("Disable"), settings.SoundOff);
   ini.WriteBool(Play, QStringLiteral("SingleClickMode"), settings.SingleClickMode);
   ini.WriteBool(Play, QStringLiteral("Verbose"), settings.Verbose);
+  // Four suits, the classic game, leave a file without the key as it was.
+  QString suits;
+  if (settings.Suits != 4 || ini.ReadValue(Play, QStringLiteral("Suits"), suits))
+    ini.WriteInteger(Play, QStringLiteral("Suits"), settings.Suits);
 }
 
 TSettings ReadSettingsFile(const QString& path, const TSettings& current) {

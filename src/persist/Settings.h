@@ -19,6 +19,7 @@ struct TSettings {
   bool SoundOff = false;               // "Sound", "Disable"
   bool SingleClickMode = false;        // "Play", "SingleClickMode": auto-move mode
   bool Verbose = true;                 // "Play", "Verbose"
+  int32_t Suits = 4;                   // "Play", "Suits": of the next new game, 1, 2 or 4
 
   bool operator==(const TSettings&) const = default;
 };
@@ -29,9 +30,11 @@ QString UserSettingsFile();
 
 // The eight keys read from `ini`. A missing key or a value that is no
 // integer keeps what `current` holds, except the card back, which falls
-// back to 5, as does a back outside 0..12.
+// back to 5, as does a back outside 0..12. The suits read as 4 unless the
+// file holds 1 or 2.
 TSettings ReadSettings(const TIniFile& ini, const TSettings& current);
-// Writes the eight keys, in their order, into their sections.
+// Writes the eight keys, in their order, into their sections; then the
+// suits, unless they are four and the file has no such key.
 void WriteSettings(TIniFile& ini, const TSettings& settings);
 
 // ReadSettings on the file at `path`; a file that is missing or cannot be

@@ -27,6 +27,9 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   option automove|verbose|sound on|off
   seed N                         every later shuffle starts from seed N (0..4294967295)
   new | deal | replay | undo     new game, click on the stock, replay, undo
+  redo                           takes back the last undo
+  number                         the game's number (its shuffle's seed)
+  suits 1|2|4                    the suits of the next new game
   press X Y [left|right|middle]  the mouse on the table picture
   move X Y | release X Y
   click X Y [left|right|middle]  press and release
@@ -135,6 +138,9 @@ class TDriver {
         {"deal", {0, 0, [](TDriver& d, A) { d.Click(d.Engine.DealRect.center(), mbLeft); }}},
         {"replay", {0, 0, [](TDriver& d, A) { d.Engine.ReplayGame(); }}},
         {"undo", {0, 0, [](TDriver& d, A) { d.Engine.UndoMove(); }}},
+        {"redo", {0, 0, [](TDriver& d, A) { d.Engine.RedoMove(); }}},
+        {"number", {0, 0, [](TDriver& d, A) { d.PrintNumber(); }}},
+        {"suits", {1, 1, [](TDriver& d, A a) { d.SetSuits(a[0]); }}},
         {"press", {2, 3, [](TDriver& d, A a) { d.Press(Point(a, 0), Button(a.value(2))); }}},
         {"move",
          {2, 2, [](TDriver& d, A a) { d.Engine.TableMouseMove(Number(a[0]), Number(a[1])); }}},
@@ -236,6 +242,18 @@ class TDriver {
       Out << "col " << c << ':' << Cards(cards) << '\n';
     }
     Out.flush();
+  }
+
+  void SetSuits(const QString& word) {
+    if (word != "1" && word != "2" && word != "4")
+      throw EBadCommand("suits are 1, 2 or 4, not " + word.toStdString());
+    Engine.NextSuits = word.toInt();
+  }
+
+  void PrintNumber() {
+    Out << "game: "
+        << (Engine.GameNumber ? QString::number(*Engine.GameNumber) : QStringLiteral("none"))
+        << Qt::endl;
   }
 
   void PrintCard(int index) {

@@ -30,6 +30,7 @@ class THelpWindow;
 class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
+class TSelectGameDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -58,12 +59,14 @@ class TForm1 : public QMainWindow, private TGameHost {
 
   // Menu items, under the names the commands are wired by.
   QAction* NewMnu = nullptr;
+  QAction* SelectGameMnu = nullptr;
   QAction* LoadMnu = nullptr;
   QMenu* ReloadMnu = nullptr;
   QAction* SaveMnu = nullptr;
   QAction* SaveAsMnu = nullptr;
   QAction* ExitMnu = nullptr;
   QAction* UndoMnu = nullptr;
+  QAction* RedoMnu = nullptr;
   QAction* DealMnu = nullptr;
   QAction* ReplayMnu = nullptr;
   QAction* DisplayColumnMnu = nullptr;
@@ -71,6 +74,10 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* CardBacksMnu = nullptr;
   QAction* SmallCardsMnu = nullptr;
   QAction* AutoMoveMnu = nullptr;
+  QMenu* SuitsMnu = nullptr;
+  QAction* OneSuitMnu = nullptr;
+  QAction* TwoSuitsMnu = nullptr;
+  QAction* FourSuitsMnu = nullptr;
   QAction* DisableSoundMnu = nullptr;
   QAction* VerboseMnu = nullptr;
   QAction* SaveDefaultsMnu = nullptr;
@@ -116,6 +123,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   // Commands; none runs while a deal or an undo animation lets events through.
   void NewMnuClick();
   void UndoMnuClick();
+  void RedoMnuClick();
   void ReplayMnuClick();
   void SmallCardsMnuClick();
   void DisableSoundMnuClick();
@@ -159,6 +167,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   void ShowFileError(const QString& text) override;
   TQuestionAnswer AskYesNoCancel(const QString& text) override;
   void AddRecentGame(const QString& fileName) override;
+  void SetRedoAvailable(bool available) override;
 
   std::unique_ptr<TFireworksStopHook> FHook;
   std::unique_ptr<TSoundOutput> FAudio;
@@ -204,6 +213,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   TReopenMenu* ReopenMenu1 = nullptr;
   TCardBackDlg& CardBackDlg();
   TAboutBox& AboutBox();
+  TSelectGameDlg& SelectGameDlg();
   const QString& SettingsFile() const { return FSettingsFile; }
   // The options and the window's place as they are, and put into effect.
   TSettings CurrentSettings() const;
@@ -220,6 +230,11 @@ class TForm1 : public QMainWindow, private TGameHost {
   void RestoreDefaultsMnuClick();
   void FactoryDefaultsMnuClick();
   void AboutMnuClick();
+  void SelectGameMnuClick();
+  // The "Suits" submenu of Options (Form1Additions.cpp).
+  void MakeSuitsMenu(QMenu* options);
+  void SuitsMnuClick(int suits);
+  void CheckSuits(int suits);
   void ReopenMenu1Click(const QString& path);
   // The window's frame and the screens' free areas, for keeping it reachable.
   QRect FrameRect() const;
@@ -230,4 +245,5 @@ class TForm1 : public QMainWindow, private TGameHost {
   QString FSettingsFile;
   TCardBackDlg* FCardBackDlg = nullptr;
   TAboutBox* FAboutBox = nullptr;
+  TSelectGameDlg* FSelectGameDlg = nullptr;
 };

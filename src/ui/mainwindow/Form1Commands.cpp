@@ -13,6 +13,14 @@ void TForm1::UndoMnuClick() {
   FEngine->UndoMove();
 }
 
+void TForm1::RedoMnuClick() {
+  FEngine->RedoMove();
+}
+
+void TForm1::SetRedoAvailable(bool available) {
+  RedoMnu->setEnabled(available);
+}
+
 void TForm1::ReplayMnuClick() {
   FEngine->PromptReplay();
 }

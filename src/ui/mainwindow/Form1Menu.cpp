@@ -44,6 +44,7 @@ void TForm1::MakeMenu() {
 void TForm1::MakeGameMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Game"));
   NewMnu = AddItem(menu, QStringLiteral("New"), &TForm1::NewMnuClick);
+  SelectGameMnu = AddItem(menu, QStringLiteral("Select &Game..."), &TForm1::SelectGameMnuClick);
   menu->addSeparator();
   LoadMnu = AddItem(menu, QStringLiteral("&Load..."), &TForm1::LoadMnuClick);
   ReloadMnu = menu->addMenu(QStringLiteral("&Reload"));
@@ -63,6 +64,10 @@ void TForm1::MakeMoveMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("&Move"));
   UndoMnu = AddItem(menu, QStringLiteral("&Undo"), &TForm1::UndoMnuClick);
   UndoMnu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  RedoMnu = AddItem(menu, QStringLiteral("&Redo"), &TForm1::RedoMnuClick);
+  RedoMnu->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+  RedoMnu->setEnabled(false);  // nothing undone yet
   DealMnu = AddItem(menu, QStringLiteral("&Deal Row"), &TForm1::NewMnuClick);
   DealMnu->setShortcut(QKeySequence(Qt::Key_F2));
   ReplayMnu = AddItem(menu, QStringLiteral("&Replay"), &TForm1::ReplayMnuClick);
@@ -82,6 +87,7 @@ void TForm1::MakeOptionsMenu() {
   SmallCardsMnu = AddOption(menu, QStringLiteral("&Small Cards"), &TForm1::SmallCardsMnuClick);
   menu->addSeparator();
   AutoMoveMnu = AddOption(menu, QStringLiteral("&Auto-Move Mode"));
+  MakeSuitsMenu(menu);
   DisableSoundMnu =
       AddOption(menu, QStringLiteral("&Disable Sound"), &TForm1::DisableSoundMnuClick);
   VerboseMnu = AddOption(menu, QStringLiteral("&Verbose"));

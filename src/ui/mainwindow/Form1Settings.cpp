@@ -77,6 +77,7 @@ TSettings TForm1::CurrentSettings() const {
   settings.SoundOff = FSoundPlayer.SoundOff;
   settings.SingleClickMode = AutoMoveMnu->isChecked();
   settings.Verbose = VerboseMnu->isChecked();
+  settings.Suits = FEngine->NextSuits;
   return settings;
 }
 
@@ -97,6 +98,8 @@ void TForm1::ApplySettings(const TSettings& settings) {
     FSoundPlayer.StopSound();
   AutoMoveMnu->setChecked(settings.SingleClickMode);
   VerboseMnu->setChecked(settings.Verbose);
+  FEngine->NextSuits = settings.Suits;
+  CheckSuits(settings.Suits);
 }
 
 void TForm1::RestoreDefaults() {
