@@ -140,3 +140,51 @@ TEST_F(DamagedGameFileTest, BrokenAndHostileFilesAreRefusedWithoutHarm) {
   EXPECT_NE(Refusal({}, folder.path()).find("it is not a file"), std::string::npos);
   EXPECT_NE(Refusal({}, QStringLiteral("/dev/zero")).find("it is not a file"), std::string::npos);
 }
+
+// Files whose counters disagree with their table, whose game start is no
+// deal, or with nothing left to play: each loaded once and then could not
+// be saved, replayed to a win or played without face-down cards moving.
+TEST_F(DamagedGameFileTest, GamesThatCouldNotBePlayedOnAreRefused) {
+  TUndoItem current;
+  Engine.SaveItem(current);
+  const TUndoItem& deal = Engine.GameStart;
+  TUndoItem shifted = deal;  // the top of column 1 put on column 0
+  std::swap(shifted.Pile[0][6], shifted.Pile[1][4]);
+  shifted.Pile[1][3].FaceUp = 1;
+  TUndoItem won = deal;
+  for (auto& column : won.Pile)
+    for (TUndoInfo& slot : column)
+      slot = {};
+  for (int p = 0; p < HomePiles; ++p)
+    for (int r = 0; r < HomeSlots; ++r)
+      won.Home[size_t(p)][size_t(r)].Card = &Engine.Deck().Card(p * HomeSlots + r);
+  won.Counter = won.DeckState.ShuffleIndex = 0;
+  won.DealCount = 5;
+  const auto write = [](const TUndoItem& now, const TUndoItem& start) {
+    return WriteGameDocument(now, start, now.Counter, 61.5);
+  };
+  const std::pair<std::string, const char*> cases[] = {
+      {Edited(Saved, Set("//CurrentGame//DealCount/Integer", nullptr, "5")),
+       "CurrentGame: the stock holds 40 cards, but after DealCount 5 row deals it holds 0."},
+      {Edited(Saved, Set("//GameStart//DealCount/Integer", nullptr, "4")),
+       "GameStart: the stock holds 50 cards, but after DealCount 4 row deals it holds 10."},
+      {write(current, current), "GameStart: DealCount 1 is no game start (0)."},
+      {write(current, Engine.UndoBuffer[0]),
+       "GameStart: 13 cards are on the home piles; a game starts with none."},
+      {write(current, shifted), "GameStart: column 0 holds 7 cards; a new deal gives it 6."},
+      {Edited(Saved, Set("//GameStart//Pile/UndoInfo[@Column='0'][@Row='0']/FaceUp/Boolean",
+                         nullptr, "True")),
+       "in column 0 lies face up; a new deal turns up only the top cards."},
+      {Edited(Saved,
+              Set("//GameStart//Pile/UndoInfo[@Column='1'][@Row='4']/Card", "DealFaceUp", "False")),
+       "in column 1 has DealFaceUp False; a new deal turns up the top cards."},
+      {Edited(Saved, Set("//CurrentGame//Pile/UndoInfo[@Column='2'][@Row='5']/FaceUp/Boolean",
+                         nullptr, "False")),
+       "CurrentGame: the top card of column 2 is face down."},
+      {write(won, deal),
+       "CurrentGame: every card is on the home piles; the game is won and there is nothing to "
+       "play."},
+  };
+  for (const auto& [document, error] : cases)
+    EXPECT_NE(Refusal(document).find(error), std::string::npos) << Refusal(document);
+}

@@ -194,7 +194,7 @@ TEST_F(Form1SettingsTest, SavesAndLoadsGoOnTheRecentGamesAndAnEntryReopensInPlac
   EXPECT_TRUE(Form.ReloadMnu->isEnabled());
   EXPECT_TRUE(Form.ReloadMnu->actions().isEmpty());
   Engine().NewGame();
-  ArrangeTable(Engine(), {"-KD 9S 8S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+  ArrangeTable(Engine(), MidGameColumns, {"S"});
   RunAnswering([&] { Form.SaveAsMnu->trigger(); }, {ChooseFile(Path("a.svgm"))});
   RunAnswering([&] { Form.SaveAsMnu->trigger(); }, {ChooseFile(Path("b.svgm"))});
   EXPECT_EQ(Captions(Form.ReloadMnu), QStringList({"&1 b.svgm", "&2 a.svgm"}));
