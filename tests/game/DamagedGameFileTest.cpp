@@ -59,6 +59,33 @@ std::function<void(pugi::xml_document&)> Remove(const char* path) {
 }
 
 const char* const Element0 = "//CurrentGame//ArrayElement[@Index='0']";
+const char* const NotSaved = "The file is not a saved game: it is not an XML file.";
+
+// Bytes without a "<" or a NUL, so the reader finds neither markup nor
+// another encoding.
+std::string RandomBytes(size_t size) {
+  std::string bytes(size, ' ');
+  uint32_t state = 17;
+  for (char& byte : bytes) {
+    state = state * 1664525u + 1013904223u;
+    byte = static_cast<char>(state >> 24 | 1);
+    byte = byte == '<' ? '>' : byte;
+  }
+  return bytes;
+}
+
+// The offset a message gives, or -1.
+long OffsetIn(const std::string& error) {
+  const size_t at = error.find(" at offset ");
+  return at == std::string::npos ? -1 : std::stol(error.substr(at + 11));
+}
+
+std::string Utf16(const std::string& text) {
+  std::string wide = "\xFF\xFE";
+  for (const char c : text)
+    wide += {c, '\0'};
+  return wide;
+}
 
 }  // namespace
 
@@ -92,7 +119,9 @@ TEST_F(DamagedGameFileTest, DamagedDocumentsAreRefusedWithTheirReason) {
       {Set("//CurrentGame//Home/UndoInfo[@Column='0'][@Row='1']/Card", "Valid", "False"),
        "CurrentGame: home pile 0 is neither empty nor a whole suit."},
       {[](pugi::xml_document& tree) { NodeAt(tree, "//Counter/Integer").set_name("Float"); },
-       "Expected Integer. Found: Float"},
+       "Expected Integer. Found: Float in CurrentGame/UndoItem/Counter"},
+      {Remove("//GameStart//Pile/UndoInfo[@Column='4'][@Row='2']/FaceUp/Boolean"),
+       "Expected Boolean. Found:  in GameStart/UndoItem/Pile/UndoInfo/FaceUp"},
       {Remove("/*/GameStart"), "The file holds no GameStart."},
       {Remove("//CurrentGame//DeckState"), "CurrentGame: the file holds no deck order"},
       {Set("/*/ElapsedTime/Float", nullptr, "-1"), "ElapsedTime -1 is no playing time"},
@@ -123,6 +152,9 @@ TEST_F(DamagedGameFileTest, BrokenAndHostileFilesAreRefusedWithoutHarm) {
       {"<Sorvane32XML/>", "The file holds no CurrentGame."},
       {deep, notXml},
       {bomb, "The file holds no CurrentGame."},
+      {"\xEF\xBB\xBF <?xml version=\"1.0\"?><!-- none -->\n", "Empty Game File"},
+      {std::string("\x1f\x8b\x08\0\0\0\0\0\0\x03\xed\xbd", 12), NotSaved},
+      {RandomBytes(400000), NotSaved},
   };
   for (const auto& [document, error] : cases)
     EXPECT_EQ(Refusal(document).rfind(error, 0), 0u) << Refusal(document);
@@ -187,4 +219,18 @@ TEST_F(DamagedGameFileTest, GamesThatCouldNotBePlayedOnAreRefused) {
   };
   for (const auto& [document, error] : cases)
     EXPECT_NE(Refusal(document).find(error), std::string::npos) << Refusal(document);
+}
+
+// Offsets count the file's bytes; where the text was converted from another
+// encoding, none is given.
+TEST_F(DamagedGameFileTest, OffsetsAreThoseOfTheFileOrNone) {
+  const std::string half = Saved.substr(0, Saved.size() / 2);
+  const long offset = OffsetIn(Refusal(half));
+  EXPECT_TRUE(offset > 0 && offset <= long(half.size())) << offset;
+  const std::string wrong = Edited(Saved, Set(Card00, "Index", "104"));
+  // The element's offset is that of its name.
+  EXPECT_EQ(OffsetIn(Refusal(wrong)), long(wrong.find("<Card Valid=\"True\" Name=\"KD\"")) + 1);
+  for (const std::string& converted :
+       {Utf16(half), Utf16(wrong), std::string(1, '\0') + Saved, std::string(1, '\0') + half})
+    EXPECT_EQ(OffsetIn(Refusal(converted)), -1) << Refusal(converted);
 }
