@@ -4,12 +4,23 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <algorithm>
 #include <memory>
 
 #include "cards/CardMetrics.h"
 #include "cards/Raster.h"
 
 class TCanvas;
+
+// Cards are placed within this many pixels of the table's corner, far
+// beyond any screen, so that a position plus a card's size, or the distance
+// between two positions, always fits an int.
+inline constexpr int CardPositionLimit = 1 << 24;
+
+inline QPoint BoundedPosition(QPoint p) {
+  return {std::clamp(p.x(), -CardPositionLimit, CardPositionLimit),
+          std::clamp(p.y(), -CardPositionLimit, CardPositionLimit)};
+}
 
 // The pixels of one picture set worth drawing: the card inside its outline,
 // and the parts of its shadow and glow that stay visible around it (the card

@@ -129,6 +129,9 @@ void TDeck::PlaceCards(QPoint p, const TIndices& cards, bool onTop) {
   if (cards.empty() ||
       !std::all_of(cards.begin(), cards.end(), [this](int index) { return ValidIndex(index); }))
     return;
+  // The group keeps its shape; it spans far less than the room left beyond
+  // the bound.
+  p = BoundedPosition(p);
   const QPoint delta = (p - DragOffset) - Card(cards.front()).Position;
   for (int index : cards)
     Card(index).Visible = false;
@@ -151,6 +154,8 @@ void TDeck::AnimateCards(QPoint from, QPoint to, int steps, int delayMs, const T
     return;
   steps = std::max(steps, 1);
   DragOffset = QPoint(0, 0);
+  from = BoundedPosition(from);
+  to = BoundedPosition(to);
   const double stepX = static_cast<double>(to.x() - from.x()) / steps;
   const double stepY = static_cast<double>(to.y() - from.y()) / steps;
   for (int i = 0; i <= steps; ++i) {

@@ -14,11 +14,19 @@ bool Is32Bit(const QImage& image) {
 }
 
 // The part of `src` placed at `at` that falls inside `dst`, in destination
-// coordinates; empty when nothing can be drawn.
+// coordinates; empty when nothing can be drawn. The edges are found in 64
+// bits: a card may be placed anywhere, up to the ends of int.
 QRect ClippedArea(const QImage& dst, QPoint at, QSize srcSize) {
   if (!Is32Bit(dst))
     return {};
-  return QRect(at, srcSize).intersected(dst.rect());
+  const qint64 left = std::max<qint64>(at.x(), 0);
+  const qint64 top = std::max<qint64>(at.y(), 0);
+  const qint64 right = std::min<qint64>(qint64{at.x()} + srcSize.width(), dst.width());
+  const qint64 bottom = std::min<qint64>(qint64{at.y()} + srcSize.height(), dst.height());
+  if (left >= right || top >= bottom)
+    return {};
+  return {static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
+          static_cast<int>(bottom - top)};
 }
 
 QRgb* DstRow(QImage& dst, int y) {

@@ -1,5 +1,7 @@
 // Checking a saved game before it replaces the game on the table: both
-// snapshots must describe a table the game can hold.
+// snapshots must describe a table the game can hold, with counters that
+// agree with it; the game start must be a fresh deal, and the game on the
+// table one that is still to be won.
 
 #include <cmath>
 
@@ -11,6 +13,12 @@
 #include "persist/ValueText.h"
 
 namespace {
+
+// A new deal: six cards in every third column from the first, five in the
+// others, only the top one face up; the other 50 stay in the stock and come
+// out ten at a time.
+constexpr int DealtColumnCards[Columns] = {6, 5, 5, 6, 5, 5, 6, 5, 5, 6};
+constexpr int FreshStockCards = 50;
 
 class TSectionCheck {
  public:
@@ -34,11 +42,71 @@ class TSectionCheck {
     if (FItem.Counter != away)
       Refuse("Counter " + std::to_string(FItem.Counter) + " does not match the " +
              std::to_string(away) + " cards that are not on the home piles.");
+    CheckStockAgreesWithDeals();
+    CheckColumnTops();
+  }
+
+  // After Run: the position right after a new deal, as Replay deals it again.
+  void RunStart(const std::vector<TSavedCard>& cards) const {
+    if (FItem.DealCount != 0)
+      Refuse("DealCount " + std::to_string(FItem.DealCount) + " is no game start (0).");
+    if (FItem.Counter != FDeck.CardCount())
+      Refuse(std::to_string(FDeck.CardCount() - FItem.Counter) +
+             " cards are on the home piles; a game starts with none.");
+    for (int c = 0; c < Columns; ++c)
+      CheckDealtColumn(c, cards);
+  }
+
+  // After Run: a game that is still to be won.
+  void RunCurrent() const {
+    if (FItem.Counter == 0)
+      Refuse("every card is on the home piles; the game is won and there is nothing to play.");
   }
 
  private:
   [[noreturn]] void Refuse(const std::string& what) const {
     throw EGameFileError(std::string(FName) + ": " + what);
+  }
+
+  // Each row deal takes ten cards from the stock.
+  void CheckStockAgreesWithDeals() const {
+    const int32_t expected = FreshStockCards - Columns * FItem.DealCount;
+    if (FItem.DeckState.ShuffleIndex != expected)
+      Refuse("the stock holds " + std::to_string(FItem.DeckState.ShuffleIndex) +
+             " cards, but after DealCount " + std::to_string(FItem.DealCount) +
+             " row deals it holds " + std::to_string(expected) + ".");
+  }
+
+  // Play turns up every card it uncovers.
+  void CheckColumnTops() const {
+    for (int c = 0; c < Columns; ++c) {
+      const int count = FItem.PileCount(c);
+      if (count > 0 &&
+          FItem.Pile[static_cast<size_t>(c)][static_cast<size_t>(count - 1)].FaceUp == 0)
+        Refuse("the top card of column " + std::to_string(c) + " is face down.");
+    }
+  }
+
+  // Replay turns each card as it was dealt (DealFaceUp), so a top card must
+  // have been dealt face up too. A file without DealFaceUp gives each card
+  // its present face, so cards below the top may have been turned up since.
+  void CheckDealtColumn(int c, const std::vector<TSavedCard>& cards) const {
+    const int count = FItem.PileCount(c);
+    const int dealt = DealtColumnCards[c];
+    if (count != dealt)
+      Refuse("column " + std::to_string(c) + " holds " + std::to_string(count) +
+             " cards; a new deal gives it " + std::to_string(dealt) + ".");
+    for (int r = 0; r < count; ++r) {
+      const TUndoInfo& slot = FItem.Pile[static_cast<size_t>(c)][static_cast<size_t>(r)];
+      const bool top = r == count - 1;
+      const std::string card =
+          "card " + CardName(slot.Card->Index) + " in column " + std::to_string(c);
+      if ((slot.FaceUp != 0) != top)
+        Refuse(card + " lies face " + (top ? "down" : "up") +
+               "; a new deal turns up only the top cards.");
+      if (top && !cards[static_cast<size_t>(slot.Card->Index)].DealFaceUp)
+        Refuse(card + " has DealFaceUp False; a new deal turns up the top cards.");
+    }
   }
 
   std::string CardName(int index) const {
@@ -137,8 +205,12 @@ void CheckSavedGame(const TSavedGame& game, const TDeck& deck) {
   if (!ValidSuitCount(game.Suits))
     throw EGameFileError("Suits " + std::to_string(game.Suits) +
                          " is no number of suits the game deals: 1, 2 or 4.");
-  TSectionCheck("CurrentGame", game.Current, deck, game.Suits).Run();
-  TSectionCheck("GameStart", game.Start, deck, game.Suits).Run();
+  TSectionCheck current("CurrentGame", game.Current, deck, game.Suits);
+  current.Run();
+  current.RunCurrent();
+  TSectionCheck start("GameStart", game.Start, deck, game.Suits);
+  start.Run();
+  start.RunStart(game.Cards);
   if (!(game.ElapsedTime >= 0 && game.ElapsedTime <= MaxElapsedTime))
     throw EGameFileError("ElapsedTime " + FloatText(game.ElapsedTime, '.') +
                          " is no playing time in seconds.");

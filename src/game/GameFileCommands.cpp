@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 
 #include "cards/Card.h"
 #include "game/BusyScope.h"
@@ -15,6 +17,12 @@ namespace {
 
 std::string Text(const QString& text) {
   return text.toStdString();
+}
+
+// QSaveFile forgets the system's reason when the last of the file fails to
+// go to disk at commit ("Unknown error"); the reason is still in errno.
+QString FailureReason(const QFileDevice& file, int error) {
+  return error != 0 ? QString::fromLocal8Bit(std::strerror(error)) : file.errorString();
 }
 
 }  // namespace
@@ -30,10 +38,11 @@ bool TGameEngine::SaveGameFile(const QString& fileName) {
   const std::string document = SaveGameDocument();
   QSaveFile file(fileName);
   const auto size = static_cast<qint64>(document.size());
+  errno = 0;
   if (!file.open(QIODevice::WriteOnly) || file.write(document.data(), size) != size ||
       !file.commit())
     throw EGameFileError(Text("Cannot save the game to " + QDir::toNativeSeparators(fileName) +
-                              ": " + file.errorString()));
+                              ": " + FailureReason(file, errno)));
   return true;
 }
 

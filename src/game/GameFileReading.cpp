@@ -1,7 +1,9 @@
 // Reading a saved game into scratch values. Nothing here touches the table:
 // the engine applies the result only after CheckSavedGame has passed it.
 
+#include <cctype>
 #include <cstring>
+#include <string_view>
 
 #include "cards/Deck.h"
 #include "game/GameFile.h"
@@ -16,70 +18,95 @@ bool Named(pugi::xml_node node, const char* name) {
   return node.type() == pugi::node_element && std::strcmp(LocalName(node.name()), name) == 0;
 }
 
-// "<UndoInfo> at offset 1234", for the messages that refuse a file.
-std::string Where(pugi::xml_node node) {
-  std::string where =
-      node.type() == pugi::node_element ? "<" + std::string(node.name()) + ">" : "Text";
-  const ptrdiff_t offset = node.offset_debug();
-  if (offset >= 0)
-    where += " at offset " + std::to_string(offset);
-  return where;
-}
-
-pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
-  for (pugi::xml_attribute attribute : node.attributes())
-    if (std::strcmp(LocalName(attribute.name()), name) == 0)
-      return attribute;
-  return {};
-}
-
-std::string RequiredText(pugi::xml_node node, const char* name) {
-  const pugi::xml_attribute attribute = FindAttribute(node, name);
-  if (!attribute)
-    throw EGameFileError(Where(node) + " has no " + name + " attribute.");
-  return attribute.value();
-}
-
-// Converts with the value rules; a text that does not convert names its place.
-template <class TConvert>
-auto Converted(pugi::xml_node node, const char* name, const std::string& text, TConvert convert) {
-  try {
-    return convert(text);
-  } catch (const EConvertError& error) {
-    throw EGameFileError(Where(node) + ", " + name + ": " + error.what() + ".");
-  }
-}
-
-int32_t IntegerAttribute(pugi::xml_node node, const char* name) {
-  return Converted(node, name, RequiredText(node, name),
-                   [](const std::string& text) { return ParseInteger(text); });
-}
-
-int32_t IntegerAttributeIn(pugi::xml_node node, const char* name, int32_t low, int32_t high) {
-  const int32_t value = IntegerAttribute(node, name);
-  if (value < low || value > high)
-    throw EGameFileError(Where(node) + ": " + name + " " + std::to_string(value) + " is outside " +
-                         std::to_string(low) + ".." + std::to_string(high) + ".");
-  return value;
-}
-
-bool BooleanAttribute(pugi::xml_node node, const char* name) {
-  return Converted(node, name, RequiredText(node, name),
-                   [](const std::string& text) { return ParseBoolean(text); });
-}
-
-template <class TRead>
-auto TypedElement(pugi::xml_node node, TRead read) {
-  try {
-    return read(node);
-  } catch (const EConvertError& error) {
-    throw EGameFileError(Where(node) + ": " + error.what() + ".");
-  }
-}
-
-class TGameFileReader {
+// Reading of attributes and typed values, with messages that name the
+// element and, when the file is UTF-8 as parsed, its byte offset.
+class TNodeReader {
  public:
-  TGameFileReader(TDeck& deck, TSavedGame& game) : FDeck(deck), FGame(game) {}
+  explicit TNodeReader(bool byteOffsets) : FByteOffsets(byteOffsets) {}
+
+  // "<UndoInfo> at offset 1234", for the messages that refuse a file.
+  std::string Where(pugi::xml_node node) const {
+    std::string where =
+        node.type() == pugi::node_element ? "<" + std::string(node.name()) + ">" : "Text";
+    const ptrdiff_t offset = node.offset_debug();
+    if (FByteOffsets && offset >= 0)
+      where += " at offset " + std::to_string(offset);
+    return where;
+  }
+
+  static pugi::xml_attribute FindAttribute(pugi::xml_node node, const char* name) {
+    for (pugi::xml_attribute attribute : node.attributes())
+      if (std::strcmp(LocalName(attribute.name()), name) == 0)
+        return attribute;
+    return {};
+  }
+
+  std::string RequiredText(pugi::xml_node node, const char* name) const {
+    const pugi::xml_attribute attribute = FindAttribute(node, name);
+    if (!attribute)
+      throw EGameFileError(Where(node) + " has no " + name + " attribute.");
+    return attribute.value();
+  }
+
+  // Converts with the value rules; a text that does not convert names its place.
+  template <class TConvert>
+  auto Converted(pugi::xml_node node, const char* name, const std::string& text,
+                 TConvert convert) const {
+    try {
+      return convert(text);
+    } catch (const EConvertError& error) {
+      throw EGameFileError(Where(node) + ", " + name + ": " + error.what() + ".");
+    }
+  }
+
+  int32_t IntegerAttribute(pugi::xml_node node, const char* name) const {
+    return Converted(node, name, RequiredText(node, name),
+                     [](const std::string& text) { return ParseInteger(text); });
+  }
+
+  int32_t IntegerAttributeIn(pugi::xml_node node, const char* name, int32_t low,
+                             int32_t high) const {
+    const int32_t value = IntegerAttribute(node, name);
+    if (value < low || value > high)
+      throw EGameFileError(Where(node) + ": " + name + " " + std::to_string(value) +
+                           " is outside " + std::to_string(low) + ".." + std::to_string(high) +
+                           ".");
+    return value;
+  }
+
+  bool BooleanAttribute(pugi::xml_node node, const char* name) const {
+    return Converted(node, name, RequiredText(node, name),
+                     [](const std::string& text) { return ParseBoolean(text); });
+  }
+
+  template <class TRead>
+  auto TypedElement(pugi::xml_node node, TRead read) const {
+    try {
+      return read(node);
+    } catch (const EConvertError& error) {
+      throw EGameFileError(Where(node) + ": " + error.what() + ".");
+    } catch (const ETypedValueError& error) {
+      throw EGameFileError(std::string(error.what()) + " in " + PathOf(node));
+    }
+  }
+
+  // "CurrentGame/UndoItem/Counter": the element's names below the document's.
+  static std::string PathOf(pugi::xml_node node) {
+    std::string path = node.name();
+    for (pugi::xml_node up = node.parent(); up.parent().type() == pugi::node_element;
+         up = up.parent())
+      path = std::string(up.name()) + "/" + path;
+    return path;
+  }
+
+ private:
+  bool FByteOffsets;
+};
+
+class TGameFileReader : public TNodeReader {
+ public:
+  TGameFileReader(TDeck& deck, TSavedGame& game, bool byteOffsets)
+      : TNodeReader(byteOffsets), FDeck(deck), FGame(game) {}
 
   void ReadDocument(pugi::xml_node root, const std::function<void(int)>& progress);
 
@@ -218,6 +245,24 @@ void TGameFileReader::ReadDeckArray(pugi::xml_node array, TDeckState& state) {
                            " of the deck order is missing.");
 }
 
+const char* const NotXml = "The file is not a saved game: it is not an XML file.";
+
+// Text outside the markup (pugixml drops it): random bytes or a packed
+// file. An empty file, or one with only a declaration and comments, holds
+// none.
+bool HoldsText(const char* data, size_t size) {
+  bool inMarkup = false;
+  const size_t start = std::string_view(data, size).starts_with("\xEF\xBB\xBF") ? 3 : 0;
+  for (size_t i = start; i < size; ++i) {
+    const char c = data[i];
+    if (c == '<' || c == '>')
+      inMarkup = c == '<';
+    else if (!inMarkup && std::isspace(static_cast<unsigned char>(c)) == 0)
+      return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 TSavedGame ReadGameDocument(const char* data, size_t size, TDeck& deck,
@@ -228,13 +273,16 @@ TSavedGame ReadGameDocument(const char* data, size_t size, TDeck& deck,
   // No DTD is processed: only the five predefined entities and character
   // references are expanded.
   const pugi::xml_parse_result parsed = document.load_buffer(data, size, pugi::parse_default);
+  // pugixml converts other encodings to UTF-8 first; its offsets are then
+  // those of the converted text, not of the file.
+  const bool byteOffsets = parsed.encoding == pugi::encoding_utf8;
   if (parsed.status == pugi::status_no_document_element)
-    throw EGameFileError("Empty Game File");
+    throw EGameFileError(HoldsText(data, size) ? NotXml : "Empty Game File");
   if (!parsed)
     throw EGameFileError(std::string("The file is not well-formed XML: ") + parsed.description() +
-                         " at offset " + std::to_string(parsed.offset) + ".");
+                         (byteOffsets ? " at offset " + std::to_string(parsed.offset) : "") + ".");
   TSavedGame game;
   game.Cards.resize(static_cast<size_t>(deck.CardCount()));
-  TGameFileReader(deck, game).ReadDocument(document.document_element(), progress);
+  TGameFileReader(deck, game, byteOffsets).ReadDocument(document.document_element(), progress);
   return game;
 }

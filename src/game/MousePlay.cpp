@@ -1,6 +1,7 @@
 // Turning presses, moves and releases on the table into picks, drags,
 // destinations, deals and auto-moves.
 
+#include "cards/Card.h"
 #include "cards/SoundIds.h"
 #include "game/GameEngine.h"
 
@@ -91,7 +92,19 @@ void TGameEngine::CollectRun(const TTablePos& p) {
     DragCards.push_back(Table.Slot(p.Column, r)->Index);
 }
 
+namespace {
+
+// A point from outside, kept where a card may be placed.
+void Bound(int& x, int& y) {
+  const QPoint p = BoundedPosition({x, y});
+  x = p.x();
+  y = p.y();
+}
+
+}  // namespace
+
 void TGameEngine::TableMouseDown(int buttons, int x, int y) {
+  Bound(x, y);
   // A press during the celebration only ends it.
   if (Busy || FHost.FireworksRunning() || (buttons & (mbLeft | mbRight)) == 0)
     return;
@@ -104,6 +117,7 @@ void TGameEngine::TableMouseDown(int buttons, int x, int y) {
 }
 
 void TGameEngine::TableMouseMove(int x, int y) {
+  Bound(x, y);
   if (!Dragging) {
     ShowCardUnderCursor(x, y);
     return;
@@ -125,6 +139,7 @@ void TGameEngine::ShowCardUnderCursor(int x, int y) {
 }
 
 void TGameEngine::TableMouseUp(int x, int y) {
+  Bound(x, y);
   if (Busy || FHost.FireworksRunning())
     return;
   if (Dragging) {

@@ -16,6 +16,11 @@ bool SameName(const QString& a, const QString& b) {
   return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+// The value of a key line: all after the first "=".
+QString ValueOf(const QByteArray& raw) {
+  return QString::fromUtf8(raw.mid(raw.indexOf('=') + 1)).trimmed();
+}
+
 bool IsComment(const QByteArray& trimmed) {
   return trimmed.startsWith(';') || trimmed.startsWith('#');
 }
@@ -112,8 +117,7 @@ bool TIniFile::ReadValue(const QString& section, const QString& key, QString& va
   const int i = FindKey(section, key);
   if (i < 0)
     return false;
-  const QByteArray& raw = FLines[static_cast<size_t>(i)].Raw;
-  value = QString::fromUtf8(raw.mid(raw.indexOf('=') + 1)).trimmed();
+  value = ValueOf(FLines[static_cast<size_t>(i)].Raw);
   return true;
 }
 
@@ -146,6 +150,16 @@ QStringList TIniFile::Keys(const QString& section) const {
     if (InSection(line, section, inside))
       keys << line.Name;
   return keys;
+}
+
+QHash<QString, QString> TIniFile::SectionValues(const QString& section) const {
+  QHash<QString, QString> values;
+  bool inside = false;
+  for (const TLine& line : FLines)
+    if (InSection(line, section, inside))
+      if (const QString key = line.Name.toCaseFolded(); !values.contains(key))
+        values.insert(key, ValueOf(line.Raw));
+  return values;
 }
 
 int TIniFile::EndOfSection(const QString& section) const {

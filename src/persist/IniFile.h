@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -37,6 +38,9 @@ class TIniFile {
   bool ReadBool(const QString& section, const QString& key, bool def) const;
   // The keys of a section, in file order.
   QStringList Keys(const QString& section) const;
+  // The values of a section by case-folded key (the first of duplicates),
+  // found in one pass over the file.
+  QHash<QString, QString> SectionValues(const QString& section) const;
 
   // Sets the key, adding it (and its section) at the end when it is new.
   // A value cannot hold a line break: that throws EIniFileError.

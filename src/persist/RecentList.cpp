@@ -1,6 +1,8 @@
 #include "persist/RecentList.h"
 
 #include <QFileInfo>
+#include <QHash>
+#include <QSet>
 #include <algorithm>
 
 #include "persist/IniFile.h"
@@ -33,12 +35,26 @@ void TRecentList::ApplyLimit(int limit) {
 
 void TRecentList::Load(const TIniFile& ini, const QString& section, bool noDuplicates) {
   Clear();
-  const int count = ini.ReadInteger(section, QStringLiteral("Count"), 0);
-  // Past the last key every path reads empty, and one empty entry is as
-  // good as any number of them: a huge "Count" stops there.
-  const int keys = static_cast<int>(ini.Keys(section).size());
-  for (int i = 0; i < std::min(count, keys + 1); ++i)
-    Add(ini.ReadString(section, QStringLiteral("Path%1").arg(i), QString()), false, noDuplicates);
+  const int count = std::clamp(ini.ReadInteger(section, QStringLiteral("Count"), 0), 0, MaxLoaded);
+  const QHash<QString, QString> values = ini.SectionValues(section);
+  QStringList paths;
+  for (int i = 0; i < count; ++i) {
+    const QString path = values.value(QStringLiteral("path%1").arg(i));
+    if (!path.contains(QLatin1Char('\n')) && !path.contains(QLatin1Char('\r')))
+      paths.append(path);
+  }
+  if (!noDuplicates) {
+    FPaths = paths;
+    return;
+  }
+  // Adding each at the end, a path met again moves down to its later place
+  // in its later spelling: each path's last entry stays.
+  QSet<QString> later;
+  for (auto path = paths.crbegin(); path != paths.crend(); ++path)
+    if (!later.contains(path->toCaseFolded())) {
+      later.insert(path->toCaseFolded());
+      FPaths.prepend(*path);
+    }
 }
 
 void TRecentList::Save(TIniFile& ini, const QString& section) const {

@@ -10,6 +10,9 @@ class TIniFile;
 // "Path0", "Path1", ... from the top).
 class TRecentList {
  public:
+  // The most entries Load reads, and so the most the menu shows.
+  static constexpr int MaxLoaded = 1000;
+
   const QStringList& Paths() const { return FPaths; }
   int Count() const { return static_cast<int>(FPaths.size()); }
 
@@ -22,9 +25,12 @@ class TRecentList {
   void ApplyLimit(int limit);
   void Clear() { FPaths.clear(); }
 
-  // Rebuilds the list from `section` of `ini`, in the file's order and
-  // without applying a limit. A "Count" beyond the "Path" keys adds empty
-  // paths, which, with `noDuplicates`, end as one empty last entry.
+  // Rebuilds the list from `section` of `ini`: "Path0" to "Path" + (Count - 1),
+  // each read with an empty default and added at the end, without applying a
+  // limit. Count is read up to MaxLoaded. With `noDuplicates` the last
+  // entry of each path (in any letter case) stays, so any number of missing
+  // keys end as one empty entry. The time taken grows linearly with the
+  // section.
   void Load(const TIniFile& ini, const QString& section, bool noDuplicates);
   // Replaces `section` of `ini` with "Count" and the paths.
   void Save(TIniFile& ini, const QString& section) const;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "cards/Canvas.h"
 #include "cards/CardOutline.h"
@@ -203,6 +204,41 @@ TEST_F(PaintingTest, CardsHangingOffThePictureAreClipped) {
   card.Position = QPoint(-60, -80);
   Redraw();
   EXPECT_EQ(At(5, 5), FaceColour);
+}
+
+// Any position up to the ends of int: the pictures are clipped without
+// overflow, and cards animated or dragged there stay where sums still fit.
+TEST_F(PaintingTest, CardsAtTheEndsOfIntAreClippedAndKeptInReach) {
+  TCard& card = LoneCard();
+  card.Moving = card.Highlighted = true;
+  Deck.Card(1).Position = QPoint(100, 130);
+  const QImage& face = card.FacePicture;
+  const Raster::TMaskRuns all(face.size(), [](int, int) { return true; });
+  const std::function<void(QPoint)> draws[] = {
+      [&](QPoint at) { Raster::CopyOpaque(Picture, at, face); },
+      [&](QPoint at) { Raster::CopyMasked(Picture, at, face, all); },
+      [&](QPoint at) { Raster::BlendPremultiplied(Picture, at, face); },
+      [&](QPoint at) { Raster::BlendConstant(Picture, at, face, 128, all); },
+  };
+  constexpr int Low = std::numeric_limits<int>::min(), High = std::numeric_limits<int>::max();
+  for (const QPoint end : {QPoint(Low, Low), QPoint(High, High), QPoint(High, 0), QPoint(0, Low),
+                           QPoint(Low + 1, High - 1)}) {
+    Picture.fill(Table);
+    for (const auto& draw : draws)
+      draw(end);
+    EXPECT_EQ(At(0, 0), Table);
+    EXPECT_EQ(At(399, 299), Table);
+    Deck.AnimateCards(QPoint(100, 100), end, 3, 0, {0}, [this](bool) { Redraw(); });
+    EXPECT_EQ(card.Position, BoundedPosition(end));
+    const QPoint apart = Deck.Card(1).Position - card.Position;
+    Deck.PlaceCards(end, {0, 1}, true);
+    Redraw();
+    EXPECT_EQ(card.Position, BoundedPosition(end));
+    EXPECT_EQ(Deck.Card(1).Position - card.Position, apart);
+  }
+  Raster::CopyOpaque(Picture, QPoint(1 - face.width(), 0), face);  // one column inside
+  EXPECT_EQ(At(0, 10), FaceColour);
+  EXPECT_EQ(At(1, 10), Table);
 }
 
 TEST_F(PaintingTest, DrawSlotCopiesTheOutlineOpaquely) {

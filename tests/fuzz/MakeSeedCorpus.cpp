@@ -1,7 +1,8 @@
 // Writes the fuzz target's seed corpus: games saved by the game itself at
-// several stages of play, each from a fixed shuffle.
+// several stages of play, each from a fixed shuffle, and one of them in UTF-16.
 //   make_seed_corpus FOLDER
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -53,6 +54,20 @@ void Play(TGameEngine& engine, TRandom& random, int moves, int deals) {
   }
 }
 
+// A saved game in UTF-16 (little-endian, with its byte order mark), which
+// the reader converts before it parses: offsets are then not the file's.
+void WriteUtf16(const QString& from, const QString& to) {
+  QFile in(from);
+  QFile out(to);
+  if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+    return;
+  const QString text = QString::fromUtf8(in.readAll());
+  QByteArray bytes("\xFF\xFE");
+  for (const QChar c : text)
+    bytes.append(static_cast<char>(c.unicode() & 0xFF)).append(static_cast<char>(c.unicode() >> 8));
+  out.write(bytes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,5 +104,7 @@ int main(int argc, char** argv) {
     engine.SaveGameFile(folder.filePath(QString::fromLatin1(game.Name)));
     std::printf("%s: deals %d, cards out %d\n", game.Name, engine.DealCount, engine.CardCounter);
   }
+  WriteUtf16(folder.filePath(QStringLiteral("mid-game.svgm")),
+             folder.filePath(QStringLiteral("mid-game-utf16.svgm")));
   return 0;
 }

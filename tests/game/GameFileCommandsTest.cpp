@@ -56,7 +56,7 @@ TEST_F(GameFileCommandsTest, AFailedSaveReportsItAndLeavesTheOldFileWhole) {
   EXPECT_EQ(Contents(path), "the old game");
   EXPECT_EQ(QDir(Folder.path()).entryList(QDir::Files), QStringList({"game.svgm"}));
   ASSERT_EQ(Host.FileErrors.size(), 1);
-  EXPECT_TRUE(Host.FileErrors[0].startsWith("Cannot save the game to " + path + ": "));
+  EXPECT_EQ(Host.FileErrors[0], "Cannot save the game to " + path + ": File too large");
   // A folder that cannot be written: the error, and only the name changes.
   const QString nowhere = PathOf("game.svgm/inside.svgm");
   EXPECT_FALSE(Engine.SaveGameTo(nowhere));

@@ -1,3 +1,5 @@
+#include <limits>
+
 #include "EngineFixture.h"
 #include "cards/SoundIds.h"
 
@@ -186,3 +188,21 @@ TEST_F(MousePlayTest, NoHighlightIsLeftOnThePictureAfterAMove) {
 }
 
 }  // namespace
+
+// No mouse sends such points, but the engine takes any int: a drag to the
+// ends of int slides the cards back and leaves the table as it was.
+TEST_F(MousePlayTest, ADragToTheEndsOfIntPutsTheCardsBack) {
+  Host.AutoMove = true;
+  constexpr int Low = std::numeric_limits<int>::min(), High = std::numeric_limits<int>::max();
+  for (const QPoint end : {QPoint(Low, Low), QPoint(High, High), QPoint(Low, High)}) {
+    Arrange({"-9C 5H 4H", "9S"});
+    const QPoint from = PointOn(0, 1);
+    Engine.TableMouseDown(mbLeft, from.x(), from.y());
+    for (int i = 0; i < 12; ++i)
+      Engine.TableMouseMove(end.x(), end.y());
+    Engine.TableMouseUp(end.x(), end.y());
+    EXPECT_EQ(ColumnNames(0), QStringList({"-9C", "5H", "4H"}));
+    EXPECT_EQ(At(0, 1)->Position, Engine.SlotPoint(0, 1));
+    EXPECT_EQ(At(0, 2)->Position, Engine.SlotPoint(0, 2));
+  }
+}

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/EngineFixture.h"
+#include "game/GameFile.h"
 
 // Everything a load sets or must leave alone: the table and stock with the
 // face flags (both for cards on the table), counters, state, undo store and
@@ -40,12 +41,11 @@ inline std::string Describe(const TGameEngine& engine) {
   return out.str();
 }
 
-// A game in play: a suit home, one row dealt, cards face down and up, and a
-// game-start snapshot from a real deal.
+// A game in play: a suit home, one row dealt (the stock holds 40 cards),
+// cards face down and up, and a game-start snapshot from a real deal.
 inline void PlayMidGame(TGameEngine& engine) {
   engine.NewGame();
-  ArrangeTable(engine, {"-KD 9S 8S", "-4C 10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"},
-               {"S"});
+  ArrangeTable(engine, MidGameColumns, {"S"});
   engine.DealRow();
 }
 

@@ -105,12 +105,29 @@ TEST(RecentListTest, LoadingTakesTheFilesOrderAndACountBeyondTheKeysEndsInOneEmp
       {"[History]\nCount=2147483647\nPath1=/b\n", "/b|"},
       {"[History]\nCount=3\nPath0=/a\nPath1=/A\nPath2=/c\n", "/A|/c"},
       {"[History]\nCount=-4\nPath0=/a\n", ""},
+      // Keys missing between: an empty entry, then the paths.
+      {"[History]\nCount=3\nPath2=/c\n", "|/c"},
+      {"[History]\nCount=5\nPath4=/e\nPath1=/b\n", "/b||/e"},
+      {"[History]\nCount=4\npath3=/d\nPATH3=/x\nPath0=/D\n", "|/d"},
   };
   for (const auto& [text, expected] : cases) {
     TRecentList list;
     list.Add("/old", true, true);
     list.Load(TIniFile(QByteArray(text)), "History", true);
     EXPECT_EQ(ListText(list), expected) << text;
+  }
+}
+
+// A section of any length: at most MaxLoaded entries, the first ones.
+TEST(RecentListTest, LoadingReadsAtMostAThousandEntries) {
+  QByteArray text = "[History]\nCount=62986\n";
+  for (int i = 0; i < 62986; ++i)
+    text += "Path" + QByteArray::number(i) + "=/games/" + QByteArray::number(i % 3000) + ".svgm\n";
+  for (const bool noDuplicates : {true, false}) {
+    TRecentList list;
+    list.Load(TIniFile(text), "History", noDuplicates);
+    ASSERT_EQ(list.Count(), TRecentList::MaxLoaded);
+    EXPECT_EQ(list.Paths().back(), "/games/999.svgm");
   }
 }
 

@@ -77,6 +77,14 @@ inline void ArrangeTable(TGameEngine& engine, const std::vector<QString>& column
   engine.ResetUndo();
 }
 
+// With the spades of one pack home ({"S"}), a table of 54 cards: the stock
+// holds the 50 of the row deals, so the game can be saved and loaded.
+inline const std::vector<QString> MidGameColumns = {"-KD 9S 8S",          "-4C 10H",
+                                                    "-AH -2H -3H -4H 5C", "-5H -6H -7H -8H KS",
+                                                    "-9H -AD -2D -3D KH", "-4D -5D -6D -7D KC",
+                                                    "-8D -9D -10D QD",    "-JD -AC -2C QH",
+                                                    "-3C -6C -7C QC",     "-8C -9C -10C QS"};
+
 // Every card is in exactly one place: a home slot, a column slot or the stock.
 inline void ExpectEveryCardOnce(const TGameEngine& engine) {
   std::vector<int> seen(104, 0);

@@ -89,7 +89,7 @@ class Form1FilesTest : public ::testing::Test {
   // A dealt game, then a table laid out by hand.
   void InPlay() {
     Engine().NewGame();
-    ArrangeTable(Engine(), {"-KD 9S 8S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+    ArrangeTable(Engine(), MidGameColumns, {"S"});
   }
   // Runs a command that must show exactly these windows.
   void Run(QAction* item, std::vector<TAnswer> answers) {

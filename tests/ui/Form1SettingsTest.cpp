@@ -3,6 +3,8 @@
 // the back chooser and the about box.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -194,7 +196,7 @@ TEST_F(Form1SettingsTest, SavesAndLoadsGoOnTheRecentGamesAndAnEntryReopensInPlac
   EXPECT_TRUE(Form.ReloadMnu->isEnabled());
   EXPECT_TRUE(Form.ReloadMnu->actions().isEmpty());
   Engine().NewGame();
-  ArrangeTable(Engine(), {"-KD 9S 8S", "10H", "5C", "KS", "KH", "KC", "QD", "QH", "QC", "QS"});
+  ArrangeTable(Engine(), MidGameColumns, {"S"});
   RunAnswering([&] { Form.SaveAsMnu->trigger(); }, {ChooseFile(Path("a.svgm"))});
   RunAnswering([&] { Form.SaveAsMnu->trigger(); }, {ChooseFile(Path("b.svgm"))});
   EXPECT_EQ(Captions(Form.ReloadMnu), QStringList({"&1 b.svgm", "&2 a.svgm"}));
@@ -344,4 +346,26 @@ TEST(WindowPlaceTest, AWindowStaysWhereThePlayerCanReachItOrComesToTheMiddle) {
   };
   for (const auto& [frame, screens, expected] : cases)
     EXPECT_EQ(ReachablePlace(frame, screens), expected) << frame.x() << " " << screens.size();
+}
+
+// Heights and places from a hand-edited settings file, up to the ends of
+// int: a window on the screen, never shorter than the least client height.
+TEST(WindowPlaceTest, SettingsAtTheEndsOfIntGiveAReachableWindow) {
+  const QRect desktop(0, 0, 1280, 1024);
+  const QRect now(100, 100, 801, 630);  // a client 600 tall and 200 at least
+  constexpr int High = std::numeric_limits<int>::max(), Low = std::numeric_limits<int>::min();
+  const struct {
+    int ScreenHeight, X, Y;
+    QRect Expected;
+  } cases[] = {
+      {500, 100, 120, QRect(100, 120, 801, 530)},    {0, 100, 120, QRect(100, 120, 801, 630)},
+      {1, 100, 120, QRect(100, 120, 801, 230)},      {High, 100, 0, QRect(239, 0, 801, 1024)},
+      {High - 47, 100, 0, QRect(239, 0, 801, 1024)}, {500, High, High, QRect(239, 247, 801, 530)},
+      {500, Low, Low, QRect(239, 247, 801, 530)},    {Low, High, 0, QRect(239, 197, 801, 630)},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(
+        ReachablePlace(FrameFromSettings(now, 600, 200, c.ScreenHeight, {c.X, c.Y}), {desktop}),
+        c.Expected)
+        << c.ScreenHeight << " " << c.X << " " << c.Y;
 }

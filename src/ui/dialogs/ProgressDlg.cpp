@@ -15,8 +15,8 @@ constexpr int PanelBorder = 2;
 
 }  // namespace
 
-TProgressDlg::TProgressDlg(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint) {
+TProgressDlg::TProgressDlg(QWidget* parent, TClock& clock)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint), FClock(clock) {
   setWindowTitle(QStringLiteral("Progress"));
   setFixedSize(ClientSize);
   setModal(false);
@@ -31,7 +31,8 @@ TProgressDlg::TProgressDlg(QWidget* parent)
 }
 
 void TProgressDlg::ShowAtZero() {
-  SetPosition(0);
+  ProgressBar1->setValue(0);
+  Repaint();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
@@ -43,6 +44,18 @@ void TProgressDlg::ShowAtZero() {
 }
 
 void TProgressDlg::SetPosition(int percent) {
-  ProgressBar1->setValue(std::clamp(percent, 0, 100));
+  const int value = std::clamp(percent, 0, 100);
+  if (value == ProgressBar1->value())
+    return;
+  // QProgressBar repaints at once on a large step; here only when due.
+  ProgressBar1->setUpdatesEnabled(false);
+  ProgressBar1->setValue(value);
+  ProgressBar1->setUpdatesEnabled(true);
+  if (FClock.NowMs() - FPaintedAt >= RepaintIntervalMs)
+    Repaint();
+}
+
+void TProgressDlg::Repaint() {
   ProgressBar1->repaint();
+  FPaintedAt = FClock.NowMs();
 }

@@ -241,6 +241,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   void PlaceFrame(const QRect& frame);
   // The window's size as it starts, the table 801 x 472.
   QSize DesignSize() const;
+  QSize LeastSize() const;
 
   QString FSettingsFile;
   TCardBackDlg* FCardBackDlg = nullptr;

@@ -34,11 +34,21 @@ QList<QRect> AvailableScreens() {
   return screens;
 }
 
+constexpr int DesignTableHeight = 472;
+constexpr int LeastTableHeight = 100;
+
 }  // namespace
 
 // The table is 801 x 472 between the tool bar and the status bar.
 QSize TForm1::DesignSize() const {
-  return QSize(801, menuBar()->sizeHint().height() + Panel2->height() + 472 + Panel6->height());
+  return QSize(801, menuBar()->sizeHint().height() + Panel2->height() + DesignTableHeight +
+                        Panel6->height());
+}
+
+// The least window the settings file may ask for: the tool bar, 100 pixels
+// of table and the status bar.
+QSize TForm1::LeastSize() const {
+  return DesignSize() - QSize(0, DesignTableHeight - LeastTableHeight);
 }
 
 // The design's place, moved and shrunk onto a screen too small for it; then
@@ -87,10 +97,9 @@ void TForm1::ApplySettings(const TSettings& settings) {
   FEngine->Deck().SetCardBack(settings.CardBack);
   FEngine->RepaintAll();
   FEngine->ApplyCardSize(settings.SmallCards);
-  QRect frame = FrameRect();
-  if (settings.ScreenHeight > 0)
-    frame.setHeight(settings.ScreenHeight + frame.height() - height());
-  frame.moveTopLeft(QPoint(settings.PositionX, settings.PositionY));
+  const QRect frame =
+      FrameFromSettings(FrameRect(), height(), LeastSize().height(), settings.ScreenHeight,
+                        QPoint(settings.PositionX, settings.PositionY));
   PlaceFrame(ReachablePlace(frame, AvailableScreens()));
   FSoundPlayer.SoundOff = settings.SoundOff;
   DisableSoundMnu->setChecked(settings.SoundOff);

@@ -9,6 +9,8 @@ namespace {
 
 // The least of a window that must show on a screen to be grabbed and used.
 constexpr QSize UsablePart{160, 100};
+// Farther than any desktop reaches, and a frame there still fits an int.
+constexpr qint64 FarOff = 1 << 24;
 
 bool UsableOn(const QRect& frame, const QRect& screen) {
   const QRect seen = frame & screen;
@@ -43,6 +45,17 @@ QRect ReachablePlace(const QRect& frame, const QList<QRect>& screens) {
     return CentredOn(screen, frame.size());
   }
   return CentredOn(screens.front(), frame.size());
+}
+
+QRect FrameFromSettings(const QRect& frame, int clientHeight, int leastClientHeight,
+                        int screenHeight, QPoint position) {
+  qint64 height = frame.height();
+  if (screenHeight > 0)
+    height = std::max<qint64>(screenHeight, leastClientHeight) + frame.height() - clientHeight;
+  const auto near = [](qint64 value, qint64 low) {
+    return static_cast<int>(std::clamp<qint64>(value, low, FarOff));
+  };
+  return {near(position.x(), -FarOff), near(position.y(), -FarOff), frame.width(), near(height, 1)};
 }
 
 void PresentSideWindow(QWidget& window, bool& placed) {

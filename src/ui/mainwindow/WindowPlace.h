@@ -19,6 +19,14 @@ QRect FitOnScreen(const QRect& frame, const QRect& screen);
 // none, and shrunk to fit.
 QRect ReachablePlace(const QRect& frame, const QList<QRect>& screens);
 
+// The frame that the settings file asks for: `frame` with its client area
+// `screenHeight` tall (kept when 0 or less, at least `leastClientHeight`)
+// and its top left at `position`; `clientHeight` is the client's present
+// height. Any ints give a frame whose edges fit an int, as far off
+// as they ask, for ReachablePlace to bring back.
+QRect FrameFromSettings(const QRect& frame, int clientHeight, int leastClientHeight,
+                        int screenHeight, QPoint position);
+
 // Shows a side window and brings it to the front; the first time it comes
 // to the middle of the primary screen, later it stays where the player put it.
 void PresentSideWindow(QWidget& window, bool& placed);
