@@ -45,9 +45,27 @@ TScoredMove ScoreRunMove(const TSolverTable& table, int from, int row, int to) {
   return scored;
 }
 
+// Into an empty column: with the stock empty, which empty column holds a run
+// makes no difference, so only the first is offered and a whole column stays.
+// Before, the order of the columns decides where the next deal's cards land:
+// the other columns are offered too, as shuffles.
+void AddMovesIntoEmpty(const TSolverTable& table, int from, int row,
+                       std::vector<TScoredMove>& moves) {
+  const bool stockLeft = table.StockLeft() > 0;
+  bool first = true;
+  for (int to = 0; to < SolverColumns; ++to) {
+    if (to == from || !table.Column[static_cast<size_t>(to)].Empty())
+      continue;
+    if (stockLeft || (first && row > 0)) {
+      moves.push_back(ScoreRunMove(table, from, row, to));
+      moves.back().Shuffle |= !first || row == 0;
+    }
+    first = false;
+  }
+}
+
 void AddRunMoves(const TSolverTable& table, int from, std::vector<TScoredMove>& moves) {
   const TSolverColumn& source = table.Column[static_cast<size_t>(from)];
-  const int empty = table.FirstEmptyColumn();
   for (int row = source.RunStart(); row < source.Count; ++row) {
     const int rank = CardRank(source.At(row));
     for (int to = 0; to < SolverColumns; ++to) {
@@ -55,8 +73,7 @@ void AddRunMoves(const TSolverTable& table, int from, std::vector<TScoredMove>& 
       if (to != from && !dest.Empty() && CardRank(dest.Top()) == rank + 1)
         moves.push_back(ScoreRunMove(table, from, row, to));
     }
-    if (empty >= 0 && row > 0)
-      moves.push_back(ScoreRunMove(table, from, row, empty));
+    AddMovesIntoEmpty(table, from, row, moves);
   }
 }
 

@@ -117,6 +117,10 @@ TSolveResult Solve(const TSolverTable& table, const TSolveLimits& limits, std::s
 std::optional<TSolverMove> BestMove(const TSolverTable& table) {
   std::vector<TScoredMove> moves;
   GenerateMoves(table, moves);
+  // A whole column into an empty one only changes the order of the columns.
+  std::erase_if(moves, [&table](const TScoredMove& m) {
+    return m.Move.Kind == TMoveKind::Run && m.Move.Row == 0 && table.Column[m.Move.To].Empty();
+  });
   const auto rank = [](const TScoredMove& m) { return m.Score - (m.Shuffle ? 100000 : 0); };
   const auto best = std::max_element(
       moves.begin(), moves.end(), [&](const auto& a, const auto& b) { return rank(a) < rank(b); });

@@ -31,5 +31,5 @@ TSolveResult Solve(const TSolverTable& table, const TSolveLimits& limits,
                    std::stop_token stop = {});
 
 // The move the search's order likes best, with no look ahead; none when the
-// table allows no move at all.
+// table allows no move but a whole column into an empty one.
 std::optional<TSolverMove> BestMove(const TSolverTable& table);

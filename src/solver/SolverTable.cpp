@@ -111,16 +111,10 @@ uint64_t ColumnHash(const TSolverColumn& column) {
   return hash;
 }
 
-uint64_t CombineHashes(const std::array<uint64_t, SolverColumns>& columns, int stockUsed) {
-  uint64_t sum = Mix(0x5EEDull + static_cast<uint64_t>(stockUsed));
-  for (uint64_t hash : columns)
-    sum += Mix(hash);
-  return sum;
-}
-
 uint64_t TableHash(const TSolverTable& table) {
-  std::array<uint64_t, SolverColumns> columns{};
-  for (size_t c = 0; c < columns.size(); ++c)
-    columns[c] = ColumnHash(table.Column[c]);
-  return CombineHashes(columns, table.StockUsed);
+  const bool ordered = table.StockLeft() > 0;
+  uint64_t sum = Mix(0x5EEDull + static_cast<uint64_t>(table.StockUsed));
+  for (size_t c = 0; c < table.Column.size(); ++c)
+    sum += Mix(ColumnHash(table.Column[c]) ^ (ordered ? c + 1 : 0));
+  return sum;
 }

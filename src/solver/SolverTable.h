@@ -80,9 +80,8 @@ struct TMoveRecord {
 TMoveRecord ApplyMove(TSolverTable& table, const TSolverMove& move);
 void UndoMove(TSolverTable& table, const TMoveRecord& record);
 
-// A hash of the table that ignores the order of the columns: tables that
-// differ only by which column holds which pile count as the same.
+// A hash of the table. Once the stock is empty it ignores the order of the
+// columns: tables that differ only by which column holds which pile count as
+// the same. Before, the order matters, as a deal puts a known card on each.
 uint64_t TableHash(const TSolverTable& table);
 uint64_t ColumnHash(const TSolverColumn& column);
-// Combines the column hashes (in any order) and the deal position.
-uint64_t CombineHashes(const std::array<uint64_t, SolverColumns>& columns, int stockUsed);

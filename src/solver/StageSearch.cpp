@@ -9,21 +9,25 @@ TStageSearch::TStageSearch(const TSolverTable& start, int startDepth, const TLim
                            TSeenStates& seen, TSearchBudget& budget)
     : FWork(start), FStartDepth(startDepth), FLimits(limits), FSeen(seen), FBudget(budget) {}
 
-uint32_t TStageSearch::Store(uint32_t parent, const TSolverMove& move, int score) {
-  FNodes.push_back({FStore.size(), parent, score, move});
+uint32_t TStageSearch::Store(uint32_t parent, const TSolverMove& move) {
+  FNodes.push_back({FStore.size(), parent, move});
   FDepths.push_back(FDepths.empty() ? static_cast<uint16_t>(FStartDepth)
                                     : static_cast<uint16_t>(FDepths[parent] + 1));
   AppendTable(FWork, FStore);
   const auto node = static_cast<uint32_t>(FNodes.size() - 1);
-  if (FWork.StockLeft() > 0 && FWork.FirstEmptyColumn() < 0)
-    FCandidates.push_back(node);
+  if (CanDeal(FWork)) {
+    // Judged by the table after the deal: the stock's cards are known.
+    const TMoveRecord deal = ApplyMove(FWork, {TMoveKind::Deal, 0, 0, 0});
+    FCandidates.push_back({Evaluate(FWork), node});
+    UndoMove(FWork, deal);
+  }
   return node;
 }
 
 size_t TStageSearch::BytesInUse() const {
   return FStore.capacity() + FNodes.capacity() * sizeof(TNode) +
          FDepths.capacity() * sizeof(uint16_t) + FQueue.size() * sizeof(TWaiting) * 2 +
-         FCandidates.capacity() * sizeof(uint32_t);
+         FCandidates.capacity() * sizeof(TCandidate);
 }
 
 bool TStageSearch::Expand(uint32_t node) {
@@ -53,7 +57,7 @@ bool TStageSearch::Expand(uint32_t node) {
 }
 
 bool TStageSearch::Run() {
-  const uint32_t root = Store(0, {}, Evaluate(FWork));
+  const uint32_t root = Store(0, {});
   if (Expand(root))
     return true;
   for (int64_t taken = 0; !FQueue.empty(); ++taken) {
@@ -66,11 +70,11 @@ bool TStageSearch::Run() {
     FQueue.pop();
     ReadTable(&FStore[FNodes[next.Parent].Offset], FWork);
     ApplyMove(FWork, next.Move);
-    if (Expand(Store(next.Parent, next.Move, next.Score)))
+    if (Expand(Store(next.Parent, next.Move)))
       return true;
   }
   std::stable_sort(FCandidates.begin(), FCandidates.end(),
-                   [this](uint32_t a, uint32_t b) { return FNodes[a].Score > FNodes[b].Score; });
+                   [](const TCandidate& a, const TCandidate& b) { return a.Score > b.Score; });
   return false;
 }
 
@@ -83,10 +87,10 @@ std::vector<TSolverMove> TStageSearch::LineTo(uint32_t node) const {
 }
 
 std::vector<TSolverMove> TStageSearch::CandidateLine(size_t i) const {
-  return LineTo(FCandidates[i]);
+  return LineTo(FCandidates[i].Node);
 }
 
 TSolverTable TStageSearch::CandidateTable(size_t i) {
-  ReadTable(&FStore[FNodes[FCandidates[i]].Offset], FWork);
+  ReadTable(&FStore[FNodes[FCandidates[i].Node].Offset], FWork);
   return FWork;
 }

@@ -13,7 +13,7 @@
 // One stage of the game: the tables reachable from a start without a row
 // deal, searched best first by their evaluation up to a number of tables.
 // It ends with a win, or with the tables it found from which a row may be
-// dealt, best first.
+// dealt, best first by how they look after the deal.
 class TStageSearch {
  public:
   struct TLimits {
@@ -44,7 +44,6 @@ class TStageSearch {
   struct TNode {
     uint64_t Offset = 0;
     uint32_t Parent = 0;
-    int32_t Score = 0;
     TSolverMove Move;
   };
   struct TWaiting {
@@ -57,7 +56,7 @@ class TStageSearch {
     }
   };
 
-  uint32_t Store(uint32_t parent, const TSolverMove& move, int score);
+  uint32_t Store(uint32_t parent, const TSolverMove& move);
   bool Expand(uint32_t node);
   std::vector<TSolverMove> LineTo(uint32_t node) const;
   size_t BytesInUse() const;
@@ -72,7 +71,11 @@ class TStageSearch {
   std::vector<uint16_t> FDepths;
   std::priority_queue<TWaiting> FQueue;
   std::vector<TScoredMove> FMoves;
-  std::vector<uint32_t> FCandidates;
+  struct TCandidate {
+    int32_t Score = 0;
+    uint32_t Node = 0;
+  };
+  std::vector<TCandidate> FCandidates;
   std::vector<TSolverMove> FWinLine;
   uint32_t FOrder = 0;
   bool FCut = false;

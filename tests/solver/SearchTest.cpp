@@ -55,7 +55,7 @@ TEST(SearchTest, ProvesSmallTablesWonOrLost) {
 }
 
 TEST(SearchTest, WinsADealWithALineThatPlays) {
-  const TSolverTable deal = RandomDeal(5);
+  const TSolverTable deal = RandomDeal(9);
   TSolveLimits limits = Generous();
   limits.MaxNodes = 200000;
   const TSolveResult result = Solve(deal, limits);
@@ -90,6 +90,7 @@ TEST(SearchTest, BestMovePrefersProgressAndIsNoneWhenStuck) {
       {MakeTable({"-2S KH", "KD", "KC", "KS", "AD", "AC", "AS", "AH", "KH", "KD"}), std::nullopt},
       {MakeTable({"-2S KH", "KD", "KC", "KS", "AD", "AC", "AS", "AH", "KH", "KD"}, "5C"),
        TSolverMove{TMoveKind::Deal, 0, 0, 0}},
+      {MakeTable({"KH"}, "5C"), std::nullopt},
       {MakeTable({"-4D 5H", "6C", "-3C KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS"}),
        TSolverMove{TMoveKind::Home, 2, 0, 0}},
       {MakeTable({"-4D 5H", "6C", "6H 8S", "9D"}), TSolverMove{TMoveKind::Run, 0, 1, 1}},
