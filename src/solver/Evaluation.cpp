@@ -5,10 +5,8 @@ namespace {
 constexpr int HomeWeight = 1000;
 constexpr int DownWeight = 100;
 constexpr int EmptyWeight = 200;
-constexpr int SameSuitWeight = 50;
-constexpr int OffSuitWeight = 15;
-constexpr int BreakWeight = 40;
-constexpr int DealWeight = 0;
+constexpr int SameSuitWeight = 80;
+constexpr int BreakWeight = 30;
 
 int ColumnScore(const TSolverColumn& column) {
   if (column.Empty())
@@ -17,12 +15,11 @@ int ColumnScore(const TSolverColumn& column) {
   for (int r = column.Down + 1; r < column.Count; ++r) {
     const TSolverCard lower = column.At(r - 1);
     const TSolverCard upper = column.At(r);
+    // A card on one rank higher of another suit counts neither way.
     if (CardRank(lower) != CardRank(upper) + 1)
       score -= BreakWeight;
     else if (CardSuit(lower) == CardSuit(upper))
       score += SameSuitWeight;
-    else
-      score += OffSuitWeight;
   }
   return score;
 }
@@ -30,7 +27,7 @@ int ColumnScore(const TSolverColumn& column) {
 }  // namespace
 
 int Evaluate(const TSolverTable& table) {
-  int score = HomeWeight * table.SuitsHome + DealWeight * (table.StockUsed / SolverColumns);
+  int score = HomeWeight * table.SuitsHome;
   for (const TSolverColumn& column : table.Column)
     score += ColumnScore(column);
   return score;

@@ -34,7 +34,9 @@ class TStagedSearch {
   TSolveResult Run();
 
  private:
-  bool SearchStage(const TSolverTable& table);
+  // `choices`: how far down the lists of tables to deal from the stages
+  // still to come may go, all together.
+  bool SearchStage(const TSolverTable& table, size_t choices);
   TSolveResult Result(TSolveStatus status) const { return {status, {}, FBudget.Tables()}; }
 
   TSolverTable FStart;
@@ -57,7 +59,7 @@ TSolveResult TStagedSearch::Run() {
     FSeen->Insert(TableHash(FStart));
     FCut = FGrowable = false;
     FLine.clear();
-    if (SearchStage(FStart)) {
+    if (SearchStage(FStart, FDealChoices)) {
       TSolveResult result = Result(TSolveStatus::Won);
       result.Line = FLine;
       return result;
@@ -74,7 +76,7 @@ TSolveResult TStagedSearch::Run() {
   }
 }
 
-bool TStagedSearch::SearchStage(const TSolverTable& table) {
+bool TStagedSearch::SearchStage(const TSolverTable& table, size_t choices) {
   const bool last = table.StockLeft() == 0;
   // The stages still open share what is left of the memory after the seen tables.
   const size_t bytes = FLimits.MemoryBytes / 2 / (table.StockLeft() / SolverColumns + 1) / 2;
@@ -86,10 +88,10 @@ bool TStagedSearch::SearchStage(const TSolverTable& table) {
     FLine.insert(FLine.end(), win.begin(), win.end());
     return true;
   }
-  FCut |= stage.Cut() || stage.Candidates() > FDealChoices;
-  FGrowable |= stage.Capped() || stage.Candidates() > FDealChoices;
-  const size_t choices = std::min(stage.Candidates(), FDealChoices);
-  for (size_t i = 0; i < choices && !FBudget.Spent(); ++i) {
+  FCut |= stage.Cut() || stage.Candidates() > choices + 1;
+  FGrowable |= stage.Capped() || stage.Candidates() > choices + 1;
+  const size_t tries = std::min(stage.Candidates(), choices + 1);
+  for (size_t i = 0; i < tries && !FBudget.Spent(); ++i) {
     TSolverTable next = stage.CandidateTable(i);
     const TSolverMove deal{TMoveKind::Deal, 0, 0, 0};
     ApplyMove(next, deal);
@@ -101,7 +103,7 @@ bool TStagedSearch::SearchStage(const TSolverTable& table) {
     const std::vector<TSolverMove> toDeal = stage.CandidateLine(i);
     FLine.insert(FLine.end(), toDeal.begin(), toDeal.end());
     FLine.push_back(deal);
-    if (SearchStage(next))
+    if (SearchStage(next, choices - i))
       return true;
     FLine.resize(before);
   }
