@@ -61,8 +61,8 @@ TEST_F(RedoTest, ANewStepEmptiesTheRedoList) {
   };
   for (const auto& [name, step] : steps) {
     Engine.NewGame();
+    Engine.SaveGameFile(file);  // a dealt game, as the loader takes it
     Arrange({"5H", "6S", "8C", "9H", "2D", "3D", "4D", "6D", "7D", "JD"});
-    Engine.SaveGameFile(file);
     Move(PointOn(0, 0), PointOn(1, 0));
     ASSERT_TRUE(Engine.UndoMove());
     ASSERT_TRUE(Host.RedoAvailable) << name;

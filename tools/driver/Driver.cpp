@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QTextStream>
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -18,6 +19,7 @@
 #include "DriverHost.h"
 #include "cards/Card.h"
 #include "game/GameEngine.h"
+#include "game/SolverBridge.h"
 
 namespace {
 
@@ -40,7 +42,15 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   render FILE | png FILE         write the table picture as PNG
   realtime on|off                wait for real time in animations
   save FILE | load FILE          write the game to a saved-game file, read one back
+  hint                           the clicks of a good next move: "hint: pick C R; to D",
+                                 "hint: pick C R; home P", "hint: deal" or "hint: none"
+  solve MS                       search MS milliseconds for a line that wins: "solve: won N"
+                                 and N commands that win from here, "solve: lost" (no line
+                                 wins) or "solve: unknown" (none found in time)
 )";
+
+// The hint's search time; after it, the move the solver's order likes best.
+constexpr std::chrono::milliseconds HintBudget{300};
 
 // A command's argument that cannot be taken; its text says why.
 class EBadCommand : public std::runtime_error {
@@ -158,6 +168,8 @@ class TDriver {
         {"realtime", {1, 1, [](TDriver& d, A a) { d.Host.DriverClock.RealTime = OnOff(a[0]); }}},
         {"save", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.SaveGameFile(a[0]); }); }}},
         {"load", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.LoadGameFile(a[0]); }); }}},
+        {"hint", {0, 0, [](TDriver& d, A) { d.PrintHint(); }}},
+        {"solve", {1, 1, [](TDriver& d, A a) { d.PrintSolution(Number(a[0])); }}},
         {"help", {0, 0, [](TDriver& d, A) { d.Out << Help << Qt::flush; }}},
     };
     return commands;
@@ -263,6 +275,36 @@ class TDriver {
     Out << "card " << index << ' ' << card.Name << ' ' << card.Position.x() << ' '
         << card.Position.y() << ' ' << card.ZOrder << ' ' << (card.Visible ? "visible" : "hidden")
         << ' ' << (card.FaceUp ? "up" : "down") << Qt::endl;
+  }
+
+  // Before the first deal there is no game to search.
+  void PrintHint() {
+    const auto move = Engine.CardsDealt ? HintMove(Engine, HintBudget) : std::nullopt;
+    std::string text = "none";
+    if (move) {
+      text.clear();
+      for (const TPlayerAction& action : TMoveTranslator(Engine).Play(*move))
+        text += (text.empty() ? "" : "; ") + action.Command();
+    }
+    Out << "hint: " << QString::fromStdString(text) << Qt::endl;
+  }
+
+  void PrintSolution(int ms) {
+    if (ms < 0)
+      throw EBadCommand("a time can't be negative");
+    TSolveLimits limits;
+    limits.Time = std::chrono::milliseconds(ms);
+    const TSolveResult result = Engine.CardsDealt ? Solve(SolverTableOf(Engine), limits)
+                                                  : TSolveResult{TSolveStatus::Unknown, {}, 0};
+    if (result.Status != TSolveStatus::Won) {
+      Out << (result.Status == TSolveStatus::Lost ? "solve: lost" : "solve: unknown") << Qt::endl;
+      return;
+    }
+    const std::vector<TPlayerAction> actions = LineActions(Engine, result.Line);
+    Out << "solve: won " << actions.size() << '\n';
+    for (const TPlayerAction& action : actions)
+      Out << QString::fromStdString(action.Command()) << '\n';
+    Out.flush();
   }
 
   void Render(const QString& file) {
