@@ -1,6 +1,6 @@
 #include <QDir>
 #include <QFile>
-#include <regex>
+#include <QRegularExpression>
 
 #include "game/SavedGameHelpers.h"
 
@@ -11,7 +11,8 @@ using RedoTest = EngineTest;
 // The table as Describe tells it, without the move count, which undo and
 // redo leave as it is.
 std::string Table(const TGameEngine& engine) {
-  return std::regex_replace(Describe(engine), std::regex(" moves [0-9]+"), "");
+  static const QRegularExpression moves(QStringLiteral(" moves [0-9]+"));
+  return QString::fromStdString(Describe(engine)).remove(moves).toStdString();
 }
 
 // A move that uncovers a card, a suit sent home and a row dealt: each undone
