@@ -208,10 +208,13 @@ class TDriver {
   void Drag(QPoint from, QPoint to) {
     constexpr int Moves = 12;
     Press(from, mbLeft);
-    for (int i = 1; i <= Moves; ++i) {
-      const QPoint p = from + (to - from) * i / Moves;
-      Engine.TableMouseMove(p.x(), p.y());
-    }
+    // Each step i / Moves of the way, rounded as QPoint rounds, in 64 bits so
+    // that points at the ends of int stay exact.
+    const auto along = [](int a, int b, int i) {
+      return static_cast<int>(a + qRound64(static_cast<double>(qint64{b} - a) * i / Moves));
+    };
+    for (int i = 1; i <= Moves; ++i)
+      Engine.TableMouseMove(along(from.x(), to.x(), i), along(from.y(), to.y(), i));
     Engine.TableMouseUp(to.x(), to.y());
   }
   void ClickSlot(int c, int r) {
