@@ -220,6 +220,13 @@ class TGameEngine {
   void WinSequence();
   void ApplySavedGame(const TSavedGame& game);
   bool RefusePick(const TTablePos& source);
+  // What one step changed between the table and the record `r`: the home
+  // pile a suit came to or left, the column cards left and the one they came
+  // to, and how many. Read as an undo (back to `r`) or as a redo (on to `r`).
+  struct TStepChange {
+    int Home = -1, Source = -1, Dest = -1, Count = 0;
+  };
+  TStepChange StepChange(const TUndoItem& r, bool undo) const;
   void AnimateUndoRowDeal(const TUndoItem& r);
   void AnimateUndoSuitHome(const TUndoItem& r, int h, int cs);
   void AnimateUndoColumnMove(const TUndoItem& r, int cs, int cd, int n);

@@ -42,26 +42,13 @@ void TGameEngine::AnimateRedo(const TUndoItem& r) {
     AnimateRedoRowDeal(r);
     return;
   }
-  int home = -1;
-  for (int p = 0; p < HomePiles && home < 0; ++p)
-    if (r.Home[static_cast<size_t>(p)][0].Card != Table.HomeSlot(p, 0))
-      home = p;
-  int source = -1, dest = -1, n = 0;
-  for (int c = 0; c < Columns && (source < 0 || dest < 0); ++c) {
-    const int d = r.PileCount(c) - Table.PileCount(c);
-    if (d < 0)
-      source = c;
-    else if (d > 0)
-      dest = c;
-    if (d != 0)
-      n = std::abs(d);
-  }
-  if (home >= 0 && source >= 0)
-    AnimateRedoSuitHome(home, source);
-  else if (home < 0 && source >= 0 && dest >= 0)
-    AnimateRedoColumnMove(source, dest, n);
-  if (source >= 0)
-    TurnUpAsIn(r, source);
+  const TStepChange step = StepChange(r, false);
+  if (step.Home >= 0 && step.Source >= 0)
+    AnimateRedoSuitHome(step.Home, step.Source);
+  else if (step.Home < 0 && step.Source >= 0 && step.Dest >= 0)
+    AnimateRedoColumnMove(step.Source, step.Dest, step.Count);
+  if (step.Source >= 0)
+    TurnUpAsIn(r, step.Source);
 }
 
 void TGameEngine::AnimateRedoRowDeal(const TUndoItem& r) {

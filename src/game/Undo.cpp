@@ -53,26 +53,31 @@ void TGameEngine::AnimateUndo() {
     AnimateUndoRowDeal(r);
     return;
   }
-  int home = -1;
-  for (int p = 0; p < HomePiles && home < 0; ++p)
+  const TStepChange step = StepChange(r, true);
+  if (step.Home >= 0) {
+    if (step.Source >= 0)
+      AnimateUndoSuitHome(r, step.Home, step.Source);
+  } else if (step.Source >= 0 && step.Dest >= 0) {
+    AnimateUndoColumnMove(r, step.Source, step.Dest, step.Count);
+  }
+}
+
+TGameEngine::TStepChange TGameEngine::StepChange(const TUndoItem& r, bool undo) const {
+  TStepChange step;
+  for (int p = 0; p < HomePiles && step.Home < 0; ++p)
     if (r.Home[static_cast<size_t>(p)][0].Card != Table.HomeSlot(p, 0))
-      home = p;
-  int source = -1, dest = -1, n = 0;
-  for (int c = 0; c < Columns && (source < 0 || dest < 0); ++c) {
-    const int d = Table.PileCount(c) - r.PileCount(c);
+      step.Home = p;
+  for (int c = 0; c < Columns && (step.Source < 0 || step.Dest < 0); ++c) {
+    const int more = Table.PileCount(c) - r.PileCount(c);
+    const int d = undo ? more : -more;
     if (d < 0)
-      source = c;
+      step.Source = c;
     else if (d > 0)
-      dest = c;
+      step.Dest = c;
     if (d != 0)
-      n = std::abs(d);
+      step.Count = std::abs(d);
   }
-  if (home >= 0) {
-    if (source >= 0)
-      AnimateUndoSuitHome(r, home, source);
-  } else if (source >= 0 && dest >= 0) {
-    AnimateUndoColumnMove(r, source, dest, n);
-  }
+  return step;
 }
 
 void TGameEngine::AnimateUndoRowDeal(const TUndoItem& r) {
