@@ -108,7 +108,8 @@ void TStatisticsDlg::Refresh(const QString& note) {
   QStringList lines;
   if (!problem.isEmpty())
     lines << QStringLiteral(
-                 "The statistics file %1 cannot be read, so the counts show zero. %2 "
+                 "The statistics file %1 is damaged or cannot be read, so the counts "
+                 "show zero. %2 "
                  "The next game counted or Reset starts it afresh and keeps the old "
                  "one as %3.")
                  .arg(QDir::toNativeSeparators(FFile.Path()), problem,
