@@ -15,6 +15,7 @@ void TGameEngine::NewGame() {
   // A deal that lets events through must not start a second deal inside it.
   if (FHost.FireworksRunning() || Busy)
     return;
+  CountLeftGame();
   {
     TBusyScope busy(*this);
     ApplySuits(NextSuits);
@@ -46,6 +47,7 @@ void TGameEngine::NewGame() {
     UpdateStatus();
     SaveItem(GameStart);
     SetGameClock(true);
+    StartCountedGame(false);
   }
   Relayout();
   Redraw(true);
@@ -90,6 +92,7 @@ void TGameEngine::ReplayGame() {
   // Nothing to replay before the first deal, and never inside a running deal.
   if (!CardsDealt || Busy)
     return;
+  CountLeftGame();
   TBusyScope busy(*this);
   SuitStreak = 0;
   SetGameClock(false);
@@ -105,6 +108,7 @@ void TGameEngine::ReplayGame() {
   Relayout();
   Redraw(true);
   SetGameClock(true);
+  StartCountedGame(false);
 }
 
 int TGameEngine::RandomJitter() {

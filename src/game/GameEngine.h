@@ -121,6 +121,13 @@ class TGameEngine {
   int NextSuits = 4;
   void ApplySuits(int suits);
 
+  // Statistics (GameResults.cpp): a game counts once, when it is won or
+  // when it is left unfinished after a step (a move or a row deal): by a new
+  // game, a replay, a load, or when the program ends, which calls
+  // CountLeftGame. A replay and a load start a new count; a loaded game that
+  // was played before it was saved counts even without a step since.
+  void CountLeftGame();
+
   // Auto-move.
   void AutoMove(int c);
   std::pair<int, int> RunStart(int c) const;
@@ -218,6 +225,8 @@ class TGameEngine {
   void FlipOnTable(TCard& card);
   void FinishPlacement();
   void WinSequence();
+  void StartCountedGame(bool played);
+  void CountWonGame();
   void ApplySavedGame(const TSavedGame& game);
   bool RefusePick(const TTablePos& source);
   // What one step changed between the table and the record `r`: the home
@@ -251,4 +260,8 @@ class TGameEngine {
   TRepaintTracker FTracker;
   bool FRepaintAll = true;
   QRect FDirectArea;
+  // The game on the table has been counted (or there is none); a step was
+  // taken in it.
+  bool FGameCounted = true;
+  bool FGamePlayed = false;
 };

@@ -76,6 +76,7 @@ void TGameEngine::LoadGameDocument(const char* data, size_t size, const Progress
 // The game is checked; nothing here can fail. The loaded position is the
 // only undo step, and Replay deals the loaded game's start again.
 void TGameEngine::ApplySavedGame(const TSavedGame& game) {
+  CountLeftGame();
   GameNumber.reset();  // saved games do not carry it
   ApplySuits(game.Suits);
   GameStart = game.Start;
@@ -98,6 +99,7 @@ void TGameEngine::ApplySavedGame(const TSavedGame& game) {
   GameState = gsPlaying;
   FHost.StartGameClockAt(game.ElapsedTime);
   UpdateStatus();
+  StartCountedGame(!SamePlaces(game.Current, game.Start));
 }
 
 bool TGameEngine::NoGameToSave() {

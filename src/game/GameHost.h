@@ -5,6 +5,7 @@
 #include <QString>
 
 class TClock;
+struct TGameResult;
 
 // The status bar panels the engine writes to.
 enum TStatusPanel { CurCardDis, MoveCntDis, MessageDis, ErrorDis, ScoreDis };
@@ -90,4 +91,7 @@ class TGameHost {
 
   // Whether Redo has anything to take back, told whenever that changes.
   virtual void SetRedoAvailable(bool /*available*/) {}
+  // A game has ended for the statistics: won, or left unfinished after a
+  // move. Told once per game.
+  virtual void GameFinished(const TGameResult& /*result*/) {}
 };

@@ -59,6 +59,10 @@ struct TUndoItem {
   int PileCount(int c) const;
 };
 
+// True when both snapshots hold the same cards in the same places, with the
+// same number of cards left in the stock: no step lies between them.
+bool SamePlaces(const TUndoItem& a, const TUndoItem& b);
+
 // A place on the table hit by a click: a column and slot, a home pile (Row
 // -1), or nothing (Column and Row -1).
 struct TTablePos {

@@ -6,6 +6,7 @@
 
 #include "cards/Clock.h"
 #include "game/GameHost.h"
+#include "persist/Statistics.h"
 
 // A host without a window: it records what the engine asks of it and waits
 // in zero time. Tests and the headless driver run the engine on it.
@@ -56,6 +57,7 @@ class TRecordingHost : public TGameHost {
   TQuestionAnswer AskYesNoCancel(const QString& text) override;
   void AddRecentGame(const QString& fileName) override { RecentGames << fileName; }
   void SetRedoAvailable(bool available) override { RedoAvailable = available; }
+  void GameFinished(const TGameResult& result) override { Results.push_back(result); }
 
   QString Panel(TStatusPanel panel) const { return Panels[static_cast<size_t>(panel)]; }
   // Sound numbers played so far, in order, stops left out.
@@ -80,6 +82,7 @@ class TRecordingHost : public TGameHost {
   QStringList Questions;
   QStringList RecentGames;
   bool RedoAvailable = false;
+  std::vector<TGameResult> Results;  // the games counted for the statistics
 
   // What the engine reads.
   bool Fireworks = false;

@@ -94,6 +94,7 @@ void TGameEngine::WinSequence() {
   Dragging = false;
   SetGameClock(false);
   GameState = gsWon;
+  CountWonGame();
   FlashMessage(QStringLiteral("Congratulations!!"), 70, 1000, White, Red);
   UpdateStatus();
   FHost.ShowWinner();

@@ -15,6 +15,7 @@ int Previous(int index) {
 
 void TGameEngine::PushUndo() {
   ClearRedo();
+  FGamePlayed = true;
   // The ring's records (18 KB each) are made when play first reaches them,
   // so a short game does not hold a thousand.
   if (UndoBuffer.size() <= static_cast<size_t>(UndoIndex))

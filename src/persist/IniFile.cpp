@@ -162,6 +162,15 @@ QHash<QString, QString> TIniFile::SectionValues(const QString& section) const {
   return values;
 }
 
+QString TIniFile::FirstJunkLine() const {
+  for (const TLine& line : FLines) {
+    const QByteArray trimmed = line.Raw.trimmed();
+    if (line.Kind == lkOther && !trimmed.isEmpty() && !IsComment(trimmed))
+      return QString::fromUtf8(trimmed);
+  }
+  return QString();
+}
+
 int TIniFile::EndOfSection(const QString& section) const {
   int end = -1;
   bool inside = false;

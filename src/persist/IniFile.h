@@ -41,6 +41,9 @@ class TIniFile {
   // The values of a section by case-folded key (the first of duplicates),
   // found in one pass over the file.
   QHash<QString, QString> SectionValues(const QString& section) const;
+  // The first line that is neither blank, a comment, a section header nor a
+  // key line; empty when there is none.
+  QString FirstJunkLine() const;
 
   // Sets the key, adding it (and its section) at the end when it is new.
   // A value cannot hold a line break: that throws EIniFileError.

@@ -6,7 +6,8 @@
 //
 // The offscreen screen is a desktop of 1280 x 1024, and the user's
 // configuration folder is a fresh temporary one: no test reads or writes
-// the real settings file.
+// the real settings file; the data folder, where the statistics are kept,
+// is a fresh one too.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -37,6 +38,7 @@ int main(int argc, char** argv) {
   if (!home.isValid())
     return 1;
   setenv("XDG_CONFIG_HOME", qPrintable(home.filePath(QStringLiteral("config"))), 1);
+  setenv("XDG_DATA_HOME", qPrintable(home.filePath(QStringLiteral("data"))), 1);
   const char* platform = std::getenv("QT_QPA_PLATFORM");
   const QString screens = home.filePath(QStringLiteral("screens.json"));
   if ((platform == nullptr || std::string(platform) == "offscreen") && WriteScreenConfig(screens))

@@ -8,6 +8,7 @@
 #include "game/GameEngine.h"
 #include "game/GameHost.h"
 #include "persist/Settings.h"
+#include "persist/StatisticsFile.h"
 
 class QAction;
 class QCloseEvent;
@@ -31,6 +32,7 @@ class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
 class TSelectGameDlg;
+class TStatisticsDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -247,4 +249,18 @@ class TForm1 : public QMainWindow, private TGameHost {
   TCardBackDlg* FCardBackDlg = nullptr;
   TAboutBox* FAboutBox = nullptr;
   TSelectGameDlg* FSelectGameDlg = nullptr;
+
+  // The statistics of games won and played (Form1Statistics.cpp).
+ public:
+  QAction* StatisticsMnu = nullptr;
+  TStatisticsFile& Statistics() { return FStatistics; }
+  TStatisticsDlg& StatisticsDlg();
+
+ private:
+  void StatisticsMnuClick();
+  void GameFinished(const TGameResult& result) override;
+
+  TStatisticsFile FStatistics{UserStatisticsFile()};
+  TStatisticsDlg* FStatisticsDlg = nullptr;
+  QString FStatisticsNote;  // why the last game could not be counted
 };

@@ -68,11 +68,14 @@ void TForm1::SaveAsMnuClick() {
   FEngine->SaveGameAsCommand();
 }
 
+// A game left unfinished counts for the statistics as the window goes.
 void TForm1::closeEvent(QCloseEvent* event) {
-  if (FEngine->QueryClose())
+  if (FEngine->QueryClose()) {
+    FEngine->CountLeftGame();
     event->accept();
-  else
+  } else {
     event->ignore();
+  }
 }
 
 double TForm1::GameClockTime() const {

@@ -79,6 +79,8 @@ void TForm1::MakeViewMenu() {
   DisplayColumnMnu =
       AddItem(menu, QStringLiteral("&Display Column..."), &TForm1::DisplayColumnMnuClick);
   LocateCardMnu = AddItem(menu, QStringLiteral("&Locate Card..."), &TForm1::LocateCardMnuClick);
+  menu->addSeparator();
+  StatisticsMnu = AddItem(menu, QStringLiteral("&Statistics..."), &TForm1::StatisticsMnuClick);
 }
 
 void TForm1::MakeOptionsMenu() {
