@@ -12,6 +12,7 @@
 class QAction;
 class QCloseEvent;
 class QFileDialog;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -102,6 +103,8 @@ class TForm1 : public QMainWindow, private TGameHost {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void MakeMenu();
@@ -242,6 +245,13 @@ class TForm1 : public QMainWindow, private TGameHost {
   // The window's size as it starts, the table 801 x 472.
   QSize DesignSize() const;
   QSize LeastSize() const;
+
+  // Keyboard play and the names screen readers read (Form1Keys.cpp).
+  void MakeTableKeys();
+  bool TableKeyPress(const QKeyEvent& event, bool onTable);
+  void NameForScreenReaders();
+  void NamePanel(TStatusPanel panel);
+  void NameTimePanel();
 
   QString FSettingsFile;
   TCardBackDlg* FCardBackDlg = nullptr;
