@@ -15,6 +15,7 @@
 #include "cards/RepaintTracker.h"
 #include "game/GameHost.h"
 #include "game/GameTypes.h"
+#include "game/KeyFocus.h"
 
 struct TSavedGame;
 
@@ -264,4 +265,44 @@ class TGameEngine {
   // taken in it.
   bool FGameCounted = true;
   bool FGamePlayed = false;
+
+  // ---- Keyboard play (KeyPlay.cpp, PlaceNames.cpp) ----
+  // A frame the keys move over the places of the table (see KeyFocus.h) and
+  // over the face-up cards of a column. It shows only after a key; while it
+  // is hidden the first key only shows it. Activating it is a press and a
+  // release there, so the move is the mouse's own. No key acts while a
+  // command could not start.
+ public:
+  // Left and Right walk the places, stopping at the ends; Up and Down walk
+  // the framed column's face-up cards. True when the frame moved or appeared.
+  bool MoveFocus(TFocusStep step);
+  // Enter or Space: a click on the framed card or place.
+  void ActivateFocus();
+  // Escape: the picked source is dropped.
+  void DropSelection();
+  // D: a click on the stock.
+  void DealFromKey();
+  // Shows the hidden frame; true when it was hidden. A mouse press hides it.
+  bool ShowFocus();
+  void HideFocus();
+  const TKeyFocus& KeyFocus() const { return FKeyFocus; }
+  // The framed cards' area, or the framed place; and the frame as painted.
+  QRect FocusArea() const;
+  const TFocusFrame& PaintedFocusFrame() const { return FFocusFrame; }
+  // What a screen reader says of a place, what it holds, and where it lies.
+  QString PlaceName(int place) const;
+  QString FocusDescription() const;
+  QRect PlaceRect(int place) const;
+
+ private:
+  TKeyFocus SettledFocus(TKeyFocus focus) const;
+  int FirstFaceUpRow(int c) const;
+  QPoint FocusPoint() const;
+  void ClickFromKey(QPoint p);
+  void ShowFramedCard();
+  // Adds where the frame was and where it goes to the areas to repaint.
+  void NoteFocusFrame(std::vector<QRect>& changed);
+
+  TKeyFocus FKeyFocus;
+  TFocusFrame FFocusFrame;
 };

@@ -78,6 +78,7 @@ void TGameEngine::Redraw(bool full) {
     return;
   }
   std::vector<QRect> changed = FTracker.Changes(*FDeck, PlaceRects());
+  NoteFocusFrame(changed);
   if (FRepaintAll || FullRepaints)
     changed = {TableRect()};
   FRepaintAll = false;
@@ -93,9 +94,9 @@ void TGameEngine::Redraw(bool full) {
 }
 
 // Paints one area of the table as a whole repaint would: green cloth, the
-// empty-place markers, then the cards in stacking order. Every pixel of the
-// picture that the area touches is painted, also one the area only partly
-// covers at a fractional pixel ratio.
+// empty-place markers, the cards in stacking order, then the keyboard frame.
+// Every pixel of the picture that the area touches is painted, also one the
+// area only partly covers at a fractional pixel ratio.
 void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
   const QRect pixels = FDeck->Scale().Cover(area) & picture.rect();
   if (pixels.isEmpty())
@@ -105,6 +106,7 @@ void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
   TCanvas canvas(piece, pixels.topLeft());
   DrawPlaces(canvas);
   FDeck->DrawAll(canvas);
+  PaintFocusFrame(canvas, FFocusFrame, FDeck->Scale());
 }
 
 QImage TGameEngine::PaintedInFull() const {

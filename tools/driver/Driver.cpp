@@ -44,6 +44,14 @@ const char* const Help = R"(Commands, one a line (a blank line or one starting w
   save FILE | load FILE          write the game to a saved-game file, read one back
   hint                           the clicks of a good next move: "hint: pick C R; to D",
                                  "hint: pick C R; home P", "hint: deal" or "hint: none"
+  key left|right|up|down|enter|space|escape|d
+                                 a key on the table: the frame walks the stock, the
+                                 columns and the home piles and the face-up cards of a
+                                 column; enter or space clicks there, escape drops the
+                                 pick, d deals (a mouse press hides the frame)
+  frame                          where the keyboard frame is: "frame: shown|hidden stock",
+                                 "... column C row R" or "... home P"
+  names                          what a screen reader says of each place, one a line
   solve MS                       search MS milliseconds for a line that wins: "solve: won N"
                                  and N commands that win from here, "solve: lost" (no line
                                  wins) or "solve: unknown" (none found in time)
@@ -169,6 +177,9 @@ class TDriver {
         {"save", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.SaveGameFile(a[0]); }); }}},
         {"load", {1, 1, [](TDriver& d, A a) { d.Try([&] { d.Engine.LoadGameFile(a[0]); }); }}},
         {"hint", {0, 0, [](TDriver& d, A) { d.PrintHint(); }}},
+        {"key", {1, 1, [](TDriver& d, A a) { d.Key(a[0]); }}},
+        {"frame", {0, 0, [](TDriver& d, A) { d.PrintFrame(); }}},
+        {"names", {0, 0, [](TDriver& d, A) { d.PrintNames(); }}},
         {"solve", {1, 1, [](TDriver& d, A a) { d.PrintSolution(Number(a[0])); }}},
         {"help", {0, 0, [](TDriver& d, A) { d.Out << Help << Qt::flush; }}},
     };
@@ -200,7 +211,42 @@ class TDriver {
       throw EBadCommand("no such option: " + option.toStdString());
   }
 
-  void Press(QPoint p, int buttons) { Engine.TableMouseDown(buttons, p.x(), p.y()); }
+  // As in the window, a press on the table hides the keyboard frame.
+  void Press(QPoint p, int buttons) {
+    Engine.HideFocus();
+    Engine.TableMouseDown(buttons, p.x(), p.y());
+  }
+  void Key(const QString& key) {
+    static const std::map<QString, std::function<void(TGameEngine&)>> keys = {
+        {"left", [](TGameEngine& e) { e.MoveFocus(fsLeft); }},
+        {"right", [](TGameEngine& e) { e.MoveFocus(fsRight); }},
+        {"up", [](TGameEngine& e) { e.MoveFocus(fsUp); }},
+        {"down", [](TGameEngine& e) { e.MoveFocus(fsDown); }},
+        {"enter", [](TGameEngine& e) { e.ActivateFocus(); }},
+        {"space", [](TGameEngine& e) { e.ActivateFocus(); }},
+        {"escape", [](TGameEngine& e) { e.DropSelection(); }},
+        {"d", [](TGameEngine& e) { e.DealFromKey(); }}};
+    const auto found = keys.find(key);
+    if (found == keys.end())
+      throw EBadCommand("no such key: " + key.toStdString());
+    found->second(Engine);
+  }
+  void PrintFrame() {
+    const TKeyFocus& focus = Engine.KeyFocus();
+    Out << "frame: " << (focus.Shown ? "shown " : "hidden ");
+    if (ColumnOfPlace(focus.Place) >= 0)
+      Out << "column " << ColumnOfPlace(focus.Place) << " row " << focus.Row;
+    else if (HomeOfPlace(focus.Place) >= 0)
+      Out << "home " << HomeOfPlace(focus.Place);
+    else
+      Out << "stock";
+    Out << Qt::endl;
+  }
+  void PrintNames() {
+    for (int place = 0; place < TablePlaces; ++place)
+      Out << Engine.PlaceName(place) << '\n';
+    Out.flush();
+  }
   void Click(QPoint p, int buttons) {
     Press(p, buttons);
     Engine.TableMouseUp(p.x(), p.y());

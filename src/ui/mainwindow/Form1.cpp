@@ -75,6 +75,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
   FEngine->ResizeTable(Image1->size());
   MakeSettings();
   MakeSideWindows();
+  MakeTableKeys();
 }
 
 TForm1::~TForm1() {

@@ -13,6 +13,7 @@
 class QAction;
 class QCloseEvent;
 class QFileDialog;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QTimer;
@@ -104,6 +105,8 @@ class TForm1 : public QMainWindow, private TGameHost {
  protected:
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void MakeMenu();
@@ -244,6 +247,13 @@ class TForm1 : public QMainWindow, private TGameHost {
   // The window's size as it starts, the table 801 x 472.
   QSize DesignSize() const;
   QSize LeastSize() const;
+
+  // Keyboard play and the names screen readers read (Form1Keys.cpp).
+  void MakeTableKeys();
+  bool TableKeyPress(const QKeyEvent& event, bool onTable);
+  void NameForScreenReaders();
+  void NamePanel(TStatusPanel panel);
+  void NameTimePanel();
 
   QString FSettingsFile;
   TCardBackDlg* FCardBackDlg = nullptr;

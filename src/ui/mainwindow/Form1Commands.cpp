@@ -41,4 +41,5 @@ void TForm1::DisableSoundMnuClick() {
 
 void TForm1::DisplayTimerTimer() {
   GameTime->UpdateDisplay();
+  NameTimePanel();
 }

@@ -87,6 +87,7 @@ void TForm1::StartGameClockAt(double seconds) {
   GameTime->SetTime(seconds);
   GameTime->Start();
   GameTime->UpdateDisplay();
+  NameTimePanel();
   DisplayTimer->start();
 }
 

@@ -38,6 +38,7 @@ void TForm1::StopSound() {
 
 void TForm1::SetPanelText(TStatusPanel panel, const QString& text) {
   Panel(panel)->setText(text);
+  NamePanel(panel);
 }
 
 QRgb TForm1::PanelColour(TStatusPanel panel) const {
@@ -78,6 +79,7 @@ void TForm1::SetGameClock(bool on) {
   } else {
     GameTime->Stop();
     GameTime->UpdateDisplay();
+    NameTimePanel();
     DisplayTimer->stop();
   }
 }

@@ -79,6 +79,7 @@ void TForm1::ContentsMnuClick() {
 }
 
 void TForm1::Image1MouseDown(int buttons, QPoint p) {
+  FEngine->HideFocus();
   if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging)
     FColDisplayDlg->ChooseColumnAt(p.x());
   else

@@ -10,6 +10,7 @@
 #include "cards/Canvas.h"
 #include "cards/PixelScale.h"
 #include "game/GameHost.h"
+#include "ui/mainwindow/TableAccessible.h"
 
 namespace {
 
@@ -26,13 +27,18 @@ int HeldButtons(const QMouseEvent* event) {
 
 }  // namespace
 
-TTableImage::TTableImage(QWidget* parent) : QWidget(parent) {
+TTableImage::TTableImage(QWidget* parent)
+    : QWidget(parent), FAnnouncer(std::make_unique<TTableAnnouncer>(*this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
-  setFocusPolicy(Qt::NoFocus);
+  // The keys play on the table (Form1Keys.cpp).
+  setFocusPolicy(Qt::StrongFocus);
 }
 
+TTableImage::~TTableImage() = default;
+
 void TTableImage::ShowChanged(const QRegion& changed) {
+  FAnnouncer->Update();
   // At a fractional ratio the screen may round the edges of a table-pixel
   // area outward or inward; a pixel more on every side is shown, so no
   // changed pixel stays unshown. (The picture is whole everywhere.)
@@ -100,4 +106,25 @@ void TTableImage::mouseMoveEvent(QMouseEvent* event) {
 void TTableImage::mouseReleaseEvent(QMouseEvent* event) {
   if (OnMouseUp)
     OnMouseUp(event->position().toPoint());
+}
+
+void TTableImage::keyPressEvent(QKeyEvent* event) {
+  if (OnKeyPress && OnKeyPress(*event))
+    event->accept();
+  else
+    QWidget::keyPressEvent(event);
+}
+
+// The table looks the same with and without the focus (the engine draws
+// its frame): no repaint.
+void TTableImage::focusInEvent(QFocusEvent* event) {
+  if (OnFocus)
+    OnFocus(true, event->reason());
+  FAnnouncer->Update();
+}
+
+void TTableImage::focusOutEvent(QFocusEvent* event) {
+  if (OnFocus)
+    OnFocus(false, event->reason());
+  FAnnouncer->Update();
 }

@@ -2,9 +2,13 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QImage;
+class QKeyEvent;
 class QRegion;
+class TGameEngine;
+class TTableAnnouncer;
 
 // The card table on the window: it shows the table picture as it is and
 // hands presses, moves and releases, in table pixels, to its owner. The
@@ -16,6 +20,7 @@ class TTableImage : public QWidget {
   using TPointHandler = std::function<void(QPoint point)>;
 
   explicit TTableImage(QWidget* parent = nullptr);
+  ~TTableImage() override;
 
   void SetPicture(const QImage* picture) { FPicture = picture; }
   // Shows at once where the picture changed (table pixels).
@@ -25,11 +30,19 @@ class TTableImage : public QWidget {
   // moved to a screen with another ratio).
   void CheckPixelRatio();
 
+  // The engine whose table this is, for screen readers (TableAccessible.h).
+  void SetEngine(const TGameEngine* engine) { FEngine = engine; }
+  const TGameEngine* Engine() const { return FEngine; }
+
   TPressHandler OnMouseDown;
   TPointHandler OnMouseMove;
   TPointHandler OnMouseUp;
   std::function<void(QSize)> OnResize;
   std::function<void(double)> OnPixelRatio;
+  // A key pressed while the table has the focus; true when it was used.
+  std::function<bool(const QKeyEvent& event)> OnKeyPress;
+  // The table got (true) or lost the keyboard focus.
+  std::function<void(bool in, Qt::FocusReason reason)> OnFocus;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,8 +50,13 @@ class TTableImage : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   const QImage* FPicture = nullptr;
   double FRatio = 0;
+  const TGameEngine* FEngine = nullptr;
+  std::unique_ptr<TTableAnnouncer> FAnnouncer;
 };
