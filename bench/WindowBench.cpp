@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <memory>
 
 #include "DragFrames.h"
 #include "cards/Clock.h"
@@ -15,13 +16,15 @@
 
 namespace {
 
-// A window whose table is 1920 x 1080, with a dealt game and three row deals.
+// A window whose table is 1920 x 1080 (or a window of `window` pixels,
+// fitted cards on), with a dealt game and three row deals.
 struct TBenchWindow {
-  TBenchWindow() : Form(&Silence, &Clock, nullptr, QString()) {  // no settings file
+  explicit TBenchWindow(QSize window = QSize())
+      : Form(&Silence, &Clock, nullptr, QString()) {  // no settings file
     TRandom::Program().SetSeedSource([] { return 4242u; });
     Form.show();
     const QSize frame = Form.size() - Form.Image1->size();
-    Form.resize(QSize(1920, 1080) + frame);
+    Form.resize(window.isValid() ? window : QSize(1920, 1080) + frame);
     QApplication::processEvents();
     Form.Engine().ApplyCardSize(false);  // a scaled offscreen screen is narrow
     Form.Engine().NewGame();
@@ -53,6 +56,42 @@ void WindowDragFrameFullRepaint(benchmark::State& state) {
   RunDragFrames(window.Form.Engine(), state);
 }
 
+// Fitted cards in a window of range(0) x range(1) pixels.
+TBenchWindow* FitWindow(benchmark::State& state) {
+  auto* window =
+      new TBenchWindow(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+  state.counters["scale"] = window->Form.Engine().LayoutScale();
+  return window;
+}
+
+void WindowFitDragFrame(benchmark::State& state) {
+  std::unique_ptr<TBenchWindow> window(FitWindow(state));
+  RunDragFrames(window->Form.Engine(), state);
+}
+
+// A resize to a window 100 x 60 pixels smaller and back, each settled: the
+// table laid out and drawn for the new size (the cards a step smaller or
+// larger, so their pictures drawn again) and shown.
+void WindowFitResize(benchmark::State& state) {
+  std::unique_ptr<TBenchWindow> window(FitWindow(state));
+  TForm1& form = window->Form;
+  const QSize sizes[2] = {form.size() - QSize(100, 60), form.size()};
+  int next = 0;
+  for (auto _ : state) {
+    form.resize(sizes[next]);
+    next = 1 - next;
+    do
+      QApplication::processEvents();
+    while (form.Engine().WindowSize() != form.Image1->size());
+  }
+  state.counters["other_scale"] = form.Engine().LayoutScale();
+}
+
+BENCHMARK(WindowFitDragFrame)
+    ->Args({1900, 1000})
+    ->Args({3840, 2160})
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowFitResize)->Args({1900, 1000})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowDragFrame)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowDragFrameFullRepaint)->Unit(benchmark::kMicrosecond);

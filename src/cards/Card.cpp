@@ -20,7 +20,7 @@ void TCard::SetFaceNumber(int number, double ratio) {
 qint64 TCard::FaceKey() const {
   if (FFaceNumber < 0)
     return FacePicture.cacheKey();
-  return -(static_cast<qint64>(FFaceNumber) * 1000 + qRound64(FFaceRatio * 100) + 1);
+  return -(static_cast<qint64>(FFaceNumber) * 100000 + qRound64(FFaceRatio * 1000) + 1);
 }
 
 QRect TCard::BoundsRect() const {

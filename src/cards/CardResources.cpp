@@ -1,5 +1,7 @@
 #include "cards/CardResources.h"
 
+#include <algorithm>
+#include <deque>
 #include <map>
 
 #include "cards/Canvas.h"
@@ -14,6 +16,9 @@ constexpr QRgb ShadowCardColour = 0xff808080;
 constexpr QRgb SlotLineColour = 0xff80c080;
 constexpr QRgb GlowColour = 0xffffff00;
 constexpr int SlotInset = 3;
+// The table's ratio, the one it had before (a window between two screens or
+// two sizes of fitted cards) and the screen's own for the side windows.
+constexpr size_t KeptRatios = 3;
 
 // The card's outline filled with `colour` at `at`, leaving the rest as it is.
 void FillOutline(QImage& image, QPoint at, const TCardMetrics& card, QRgb colour) {
@@ -108,14 +113,25 @@ QImage DrawPicture(int number, double ratio) {
 
 }  // namespace
 
+// Pictures are kept for the few ratios asked for last: a window resized
+// through many sizes of fitted cards leaves only those behind.
 QImage Picture(int number, double ratio) {
   if (number < 0 || number >= 2 * SmallBase)
     return {};
   const std::pair key(number, TPixelScale(ratio).Ratio());
   static std::map<std::pair<int, double>, QImage> cache;
+  static std::deque<double> recentRatios;
   const auto found = cache.find(key);
   if (found != cache.end())
     return found->second;
+  if (std::find(recentRatios.begin(), recentRatios.end(), key.second) == recentRatios.end()) {
+    recentRatios.push_back(key.second);
+    if (recentRatios.size() > KeptRatios) {
+      const double oldest = recentRatios.front();
+      recentRatios.pop_front();
+      std::erase_if(cache, [oldest](const auto& entry) { return entry.first.second == oldest; });
+    }
+  }
   return cache.emplace(key, DrawPicture(number, key.second)).first->second;
 }
 

@@ -13,7 +13,8 @@
 // meet without seams at any ratio.
 class TPixelScale {
  public:
-  static constexpr double MaxRatio = 4.0;
+  // Room for a large screen's ratio times the scale of fitted cards.
+  static constexpr double MaxRatio = 16.0;
 
   TPixelScale() = default;
   // Ratios below 1 are drawn at 1 (the screen shrinks the picture); ratios

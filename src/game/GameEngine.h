@@ -150,11 +150,25 @@ class TGameEngine {
   // shows what was drawn straight onto the picture (not full).
   void Redraw(bool full);
   void DrawPlaces(TCanvas& canvas) const;
+  // The table's size in window pixels.
   void ResizeTable(QSize size);
   // The screen's device pixel ratio: the table picture and the card pictures
   // are drawn with that many pixels per table pixel, so that they are crisp
   // on the screen; every position, size and hit test stays in table pixels.
   void SetPixelRatio(double ratio);
+  // Fitted cards: a window's table larger than 801 x 472 shows the whole
+  // layout larger, LayoutScale() window pixels per table pixel (see
+  // FitScale), and the 801 pixels of the layout centred. Off, a table pixel
+  // is a window pixel, as it is at 801 x 472 either way.
+  void SetFitCards(bool on);
+  bool FitCards() const { return FFitCards; }
+  double LayoutScale() const { return FLayoutScale; }
+  // The scale for a window's table of that size: the smaller of width / 801
+  // and height / 472, rounded down to eighths, at least 1, and no more than
+  // keeps the card pictures within TPixelScale::MaxRatio on that screen.
+  static double FitScale(QSize windowTable, double screenRatio = 1.0);
+  QSize WindowSize() const { return FWindowSize; }
+  // The table in table pixels: where every position, size and hit test lies.
   QSize TableSize() const { return FTableSize; }
   QRect TableRect() const { return {QPoint(), FTableSize}; }
   QPoint SlotPoint(int c, int r) const;
@@ -165,7 +179,8 @@ class TGameEngine {
   // The table state, readable by the dialogs.
   TDeck& Deck() { return *FDeck; }
   const TDeck& Deck() const { return *FDeck; }
-  // The table picture: TableSize() times the pixel ratio, which it carries.
+  // The table picture: WindowSize() times the screen's pixel ratio, which it
+  // carries; the table is drawn on it at LayoutScale() times that ratio.
   const QImage& TablePicture() const { return FTablePicture; }
   // The winner celebration draws on the table picture.
   QImage& TablePicture() { return FTablePicture; }
@@ -252,11 +267,18 @@ class TGameEngine {
   std::vector<QRect> PlaceRects() const;
   void PaintArea(QImage& picture, const QRect& area) const;
   QImage NewTablePicture() const;
+  void FitTable();
+  void PlaceOrigins();
 
   TGameHost& FHost;
   TRandom& FRandom;
   std::unique_ptr<TDeck> FDeck;
+  QSize FWindowSize;
   QSize FTableSize;
+  double FScreenRatio = 1.0;
+  double FLayoutScale = 1.0;
+  bool FFitCards = false;
+  int FTableShift = 0;
   QImage FTablePicture;
   TRepaintTracker FTracker;
   bool FRepaintAll = true;

@@ -6,7 +6,8 @@
 TGameEngine::TGameEngine(TGameHost& host, TRandom& random, double pixelRatio)
     : FHost(host),
       FRandom(random),
-      FDeck(std::make_unique<TDeck>(random, host.Clock(), pixelRatio)) {
+      FDeck(std::make_unique<TDeck>(random, host.Clock(), pixelRatio)),
+      FScreenRatio(TPixelScale(pixelRatio).Ratio()) {
   PileStep.fill(FanStep);
 }
 

@@ -1,6 +1,9 @@
 // Where the stock, the home piles and the columns lie, how far each column
 // fans out, and painting the whole table.
 
+#include <algorithm>
+#include <cmath>
+
 #include "cards/Canvas.h"
 #include "game/GameEngine.h"
 
@@ -17,8 +20,24 @@ constexpr TLayoutValues LargeLayout{9, 30, {162, 5}, {5, 105}};
 constexpr TLayoutValues SmallLayout{7, 23, {130, 5}, {5, 80}};
 constexpr QPoint StockOrigin{5, 5};
 constexpr int BottomMargin = 10;
+constexpr QSize BaseTable{801, 472};
+// Fitted cards grow in eighths: a card keeps its size while the window is
+// dragged a little, and every step is a whole number of device pixels per
+// eight table pixels.
+constexpr double ScaleSteps = 8;
+constexpr double MaxLayoutScale = 8;
 
 }  // namespace
+
+double TGameEngine::FitScale(QSize windowTable, double screenRatio) {
+  const double fit = std::min(static_cast<double>(windowTable.width()) / BaseTable.width(),
+                              static_cast<double>(windowTable.height()) / BaseTable.height());
+  // The card pictures are drawn at the scale times the screen's ratio.
+  const double most =
+      std::min(MaxLayoutScale, TPixelScale::MaxRatio / TPixelScale(screenRatio).Ratio());
+  const double stepped = std::floor(std::min(fit, most) * ScaleSteps + 1e-9) / ScaleSteps;
+  return std::isfinite(stepped) ? std::max(stepped, 1.0) : 1.0;
+}
 
 void TGameEngine::ApplyCardSize(bool small) {
   SmallCards = small;
@@ -27,14 +46,22 @@ void TGameEngine::ApplyCardSize(bool small) {
   const TLayoutValues& values = small ? SmallLayout : LargeLayout;
   ColumnGap = values.ColumnGap;
   FanStep = values.FanStep;
-  StockPoint = StockOrigin;
-  HomeOrigin = values.HomeOrigin;
-  PileOrigin = values.PileOrigin;
-  DealRect = QRect(StockPoint, FDeck->CardSize());
+  PlaceOrigins();
   if (GameState == gsNoGame)
     GatherCards();
   Relayout();
   Redraw(true);
+}
+
+// The stock, the home piles and the columns, moved right by the room a
+// fitted table leaves on either side.
+void TGameEngine::PlaceOrigins() {
+  const TLayoutValues& values = SmallCards ? SmallLayout : LargeLayout;
+  const QPoint shift(FTableShift, 0);
+  StockPoint = StockOrigin + shift;
+  HomeOrigin = values.HomeOrigin + shift;
+  PileOrigin = values.PileOrigin + shift;
+  DealRect = QRect(StockPoint, FDeck->CardSize());
 }
 
 void TGameEngine::Relayout() {
@@ -115,9 +142,15 @@ QImage TGameEngine::PaintedInFull() const {
   return picture;
 }
 
+// The picture holds the screen's pixels of the window's table and carries
+// the screen's ratio, so that the window shows it one to one and the
+// celebration draws on it in window pixels. With fitted cards a strip
+// narrower than a table pixel may lie right of and below the table.
 QImage TGameEngine::NewTablePicture() const {
-  QImage picture(FDeck->Scale().Size(FTableSize), QImage::Format_RGB32);
-  picture.setDevicePixelRatio(FDeck->Scale().Ratio());
+  QImage picture(TPixelScale(FScreenRatio).Size(FWindowSize), QImage::Format_RGB32);
+  picture.setDevicePixelRatio(FScreenRatio);
+  if (FDeck->Scale().Size(FTableSize) != picture.size())
+    picture.fill(TCanvas::TableColour);
   return picture;
 }
 
@@ -139,19 +172,40 @@ void TGameEngine::DrawPlaces(TCanvas& canvas) const {
 }
 
 void TGameEngine::ResizeTable(QSize size) {
-  FTableSize = size.expandedTo(QSize(0, 0));
-  FTablePicture = NewTablePicture();
-  FRepaintAll = true;
-  Relayout();
-  Redraw(true);
+  FWindowSize = size.expandedTo(QSize(0, 0));
+  FitTable();
 }
 
 void TGameEngine::SetPixelRatio(double ratio) {
-  if (TPixelScale(ratio) == FDeck->Scale())
+  const double screen = TPixelScale(ratio).Ratio();
+  if (screen == FScreenRatio)
     return;
-  FDeck->SetPixelRatio(ratio);
+  FScreenRatio = screen;
+  FitTable();
+}
+
+void TGameEngine::SetFitCards(bool on) {
+  if (on == FFitCards)
+    return;
+  FFitCards = on;
+  FitTable();
+}
+
+// The table in table pixels: the window's table divided by the layout's
+// scale, the cards drawn at the scale times the screen's ratio, and the
+// design's 801 pixels of table centred in a wider one.
+void TGameEngine::FitTable() {
+  FLayoutScale = FFitCards ? FitScale(FWindowSize, FScreenRatio) : 1.0;
+  const auto units = [this](int pixels) {
+    return static_cast<int>(std::floor(pixels / FLayoutScale + 1e-9));
+  };
+  FTableSize = QSize(units(FWindowSize.width()), units(FWindowSize.height()));
+  FTableShift = FFitCards ? std::max(0, (FTableSize.width() - BaseTable.width()) / 2) : 0;
+  FDeck->SetPixelRatio(FLayoutScale * FScreenRatio);
+  PlaceOrigins();
   FTablePicture = NewTablePicture();
   FRepaintAll = true;
+  Relayout();
   Redraw(true);
 }
 

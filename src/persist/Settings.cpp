@@ -31,6 +31,7 @@ TSettings ReadSettings(const TIniFile& ini, const TSettings& current) {
   read.SingleClickMode =
       ini.ReadBool(Play, QStringLiteral("SingleClickMode"), current.SingleClickMode);
   read.Verbose = ini.ReadBool(Play, QStringLiteral("Verbose"), current.Verbose);
+  read.FitCards = ini.ReadBool(Display, QStringLiteral("FitCards"), current.FitCards);
   read.Suits = ini.ReadInteger(Play, QStringLiteral("Suits"), 4);
   if (read.Suits != 1 && read.Suits != 2)
     read.Suits = 4;
@@ -46,9 +47,12 @@ void WriteSettings(TIniFile& ini, const TSettings& settings) {
   ini.WriteBool(Sound, QStringLiteral("Disable"), settings.SoundOff);
   ini.WriteBool(Play, QStringLiteral("SingleClickMode"), settings.SingleClickMode);
   ini.WriteBool(Play, QStringLiteral("Verbose"), settings.Verbose);
-  // Four suits, the classic game, leave a file without the key as it was.
-  QString suits;
-  if (settings.Suits != 4 || ini.ReadValue(Play, QStringLiteral("Suits"), suits))
+  // Fitted cards and four suits, the defaults, leave a file without their
+  // keys as it was.
+  QString value;
+  if (!settings.FitCards || ini.ReadValue(Display, QStringLiteral("FitCards"), value))
+    ini.WriteBool(Display, QStringLiteral("FitCards"), settings.FitCards);
+  if (settings.Suits != 4 || ini.ReadValue(Play, QStringLiteral("Suits"), value))
     ini.WriteInteger(Play, QStringLiteral("Suits"), settings.Suits);
 }
 

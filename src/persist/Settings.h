@@ -20,6 +20,7 @@ struct TSettings {
   bool SingleClickMode = false;        // "Play", "SingleClickMode": auto-move mode
   bool Verbose = true;                 // "Play", "Verbose"
   int32_t Suits = 4;                   // "Play", "Suits": of the next new game, 1, 2 or 4
+  bool FitCards = true;                // "Display", "FitCards": cards fill the window
 
   bool operator==(const TSettings&) const = default;
 };
@@ -33,8 +34,10 @@ QString UserSettingsFile();
 // back to 5, as does a back outside 0..12. The suits read as 4 unless the
 // file holds 1 or 2.
 TSettings ReadSettings(const TIniFile& ini, const TSettings& current);
-// Writes the eight keys, in their order, into their sections; then the
-// suits, unless they are four and the file has no such key.
+// Writes the eight keys, in their order, into their sections; then fitted
+// cards and the suits, each unless it is at its default (on, four) and the
+// file has no such key: a file saved with every option at its default holds
+// the eight keys alone.
 void WriteSettings(TIniFile& ini, const TSettings& settings);
 
 // ReadSettings on the file at `path`; a file that is missing or cannot be

@@ -23,6 +23,8 @@ class WindowAtScaleTest : public ::testing::Test {
     Form.resize(1024, 720);
     Form.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form));
+    // The base layout at the screen's ratio: a table pixel is a window pixel.
+    Form.FitCardsMnu->trigger();
     // The offscreen screen is narrow enough at 200 % to start with small cards.
     Form.Engine().ApplyCardSize(false);
     Form.Engine().NewGame();

@@ -48,6 +48,7 @@ class SideWindowsTest : public ::testing::Test {
     Form.show();
     Form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&Form));
+    Form.FitCardsMnu->trigger();  // the base layout: a table pixel is a window pixel
   }
   ~SideWindowsTest() override {
     Form.ColDisplayDlg().hide();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cards/Sound.h"
+#include "ui/mainwindow/TableImage.h"
 
 // A sound output that records what it is asked to play.
 class TFakeSoundOutput : public TSoundOutput {
@@ -39,8 +40,12 @@ inline void AnswerNextDialog(std::function<void(QWidget*)> answer) {
 
 // A mouse event as the window system would deliver it, through the
 // application so that its event filters see it.
+// A point on the table is given in table pixels, as the engine lays it out;
+// with fitted cards the window's pixel for it is sent.
 inline void SendMouse(QWidget* widget, QEvent::Type type, QPoint pos,
                       Qt::MouseButton button = Qt::LeftButton) {
+  if (const auto* table = dynamic_cast<const TTableImage*>(widget))
+    pos = table->WindowPoint(pos);
   const Qt::MouseButtons held =
       type == QEvent::MouseButtonRelease ? Qt::MouseButtons() : Qt::MouseButtons(button);
   QMouseEvent event(type, pos, widget->mapToGlobal(pos),

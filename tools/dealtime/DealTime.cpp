@@ -3,6 +3,11 @@
 // stock, later ones "&Deal Row", F2, after a won game) to the first frame
 // painted on the table, and to the end of the deal, with the game's real
 // waits and sound. Prints both in ms, one deal a line, for N deals.
+//   sorvane-dealtime N [WIDTH HEIGHT]
+// With a size the window is WIDTH x HEIGHT (fitted cards on, as at a first
+// start), and after the deals it is made 100 x 60 pixels smaller and larger
+// again, six times, a step of the card size each time: from the resize to
+// the first paint of the table laid out for it, in ms.
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -10,6 +15,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 #include "ui/mainwindow/Form1.h"
 #include "ui/mainwindow/StartUp.h"
@@ -31,19 +37,35 @@ class TFirstPaint : public QObject {
     FStart = std::chrono::steady_clock::now();
     FFirstMs = -1;
   }
+  // Only a paint for which `ready` holds counts, and its time is taken
+  // once it has been painted.
+  void ArmUntilPainted(std::function<bool()> ready) {
+    Arm();
+    FReady = std::move(ready);
+  }
   double FirstMs() const { return FFirstMs; }
   TClockPoint Start() const { return FStart; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && FFirstMs < 0)
+    if (event->type() != QEvent::Paint || FFirstMs >= 0)
+      return QObject::eventFilter(watched, event);
+    if (!FReady) {
       FFirstMs = MsSince(FStart);
-    return QObject::eventFilter(watched, event);
+      return false;
+    }
+    if (FReady()) {
+      watched->event(event);
+      FFirstMs = MsSince(FStart);
+      return true;
+    }
+    return false;
   }
 
  private:
   TClockPoint FStart;
   double FFirstMs = -1;
+  std::function<bool()> FReady;
 };
 
 void Click(QWidget* widget, QPoint at) {
@@ -55,6 +77,27 @@ void Click(QWidget* widget, QPoint at) {
   }
 }
 
+// Waits, handling events, until the table has been laid out for the
+// window's size and painted.
+void TimeResizes(TForm1& window, TFirstPaint& firstPaint) {
+  const QSize large = window.size();
+  for (int i = 0; i < 6; ++i) {
+    const QSize size = i % 2 == 0 ? large - QSize(100, 60) : large;
+    firstPaint.ArmUntilPainted([&window, size] {
+      return window.size() == size && window.Engine().WindowSize() == window.Image1->size();
+    });
+    window.resize(size);
+    for (int wait = 0; wait < 2000 && firstPaint.FirstMs() < 0; ++wait)
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    std::printf("resize to %d x %d (scale %.3f): settled and painted in %.1f ms\n", size.width(),
+                size.height(), window.Engine().LayoutScale(), MsSince(firstPaint.Start()));
+    std::fflush(stdout);
+    QApplication::processEvents();
+  }
+  window.Engine().GameState = gsWon;  // so that quitting asks nothing
+  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,7 +106,9 @@ int main(int argc, char** argv) {
   StartUp();
   TForm1 window(nullptr, nullptr, nullptr, QString());  // the player's settings left out
   window.show();
-  window.resize(QSize(1920, 1080) + (window.size() - window.Image1->size()));
+  const bool sized = argc > 3;
+  window.resize(sized ? QSize(std::atoi(argv[2]), std::atoi(argv[3]))
+                      : QSize(1920, 1080) + (window.size() - window.Image1->size()));
   TFirstPaint firstPaint;
   window.Image1->installEventFilter(&firstPaint);
   int done = 0;
@@ -73,7 +118,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     firstPaint.Arm();
     if (window.Engine().GameState == gsNoGame) {
-      Click(window.Image1, window.Engine().DealRect.center());
+      Click(window.Image1, window.Image1->WindowPoint(window.Engine().DealRect.center()));
     } else {
       window.Engine().GameState = gsWon;  // so that the command deals without a question
       window.DealMnu->trigger();
@@ -83,6 +128,8 @@ int main(int argc, char** argv) {
     std::fflush(stdout);
     if (++done < deals)
       next.start(300);
+    else if (sized)
+      QTimer::singleShot(300, qApp, [&] { TimeResizes(window, firstPaint); });
     else {
       window.Engine().GameState = gsWon;  // so that quitting asks nothing
       QTimer::singleShot(0, qApp, &QCoreApplication::quit);

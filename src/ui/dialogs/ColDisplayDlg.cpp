@@ -48,8 +48,11 @@ void DrawColumnView(QImage& picture, const TTable& table, int c, QSize cardSize)
   const int width = TPixelScale(picture.devicePixelRatio()).TableSize(picture.size()).width();
   QPainter painter(&picture);
   painter.setCompositionMode(QPainter::CompositionMode_Source);
+  // Fitted cards are drawn finer than the view's pixels: they are shrunk
+  // smoothly to the view's card size.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   for (const TColumnViewSpot& spot : ColumnViewSpots(table, c, cardSize, width))
-    painter.drawImage(spot.At, spot.Card->Face());
+    painter.drawImage(QRect(spot.At, cardSize), spot.Card->Face());
 }
 
 TColDisplayDlg::TColDisplayDlg(TGameEngine& engine, QWidget* parent)
@@ -117,8 +120,9 @@ int TColDisplayDlg::SpinColumn() {
 
 void TColDisplayDlg::DisplayColumn(int c) {
   setWindowTitle(QStringLiteral("Cards from column ") + QString::number(c + 1));
-  // The view has as many pixels as the card pictures, so they stay crisp.
-  const TPixelScale& scale = FEngine.Deck().Scale();
+  // The view has the screen's pixels, as many as the card pictures of the
+  // base layout, so they stay crisp.
+  const TPixelScale scale(devicePixelRatioF());
   if (FPicture.devicePixelRatio() != scale.Ratio()) {
     FPicture = QImage(scale.Size(PictureSize), QImage::Format_RGB32);
     FPicture.setDevicePixelRatio(scale.Ratio());

@@ -72,7 +72,9 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
   // The cards are gathered before the table's first paint, which then shows
   // the stock's backs and draws no face.
   FEngine->EngineStart();
-  FEngine->ResizeTable(Image1->size());
+  FEngine->SetFitCards(true);
+  FitCardsMnu->setChecked(true);
+  FitTableToWindow();
   MakeSettings();
   MakeSideWindows();
   MakeTableKeys();
@@ -101,10 +103,21 @@ void TForm1::MakeTable() {
   Image1->OnMouseDown = [this](int buttons, QPoint p) { Image1MouseDown(buttons, p); };
   Image1->OnMouseMove = [this](QPoint p) { Image1MouseMove(p); };
   Image1->OnMouseUp = [this](QPoint p) { Image1MouseUp(p); };
+  // A window dragged larger sends a resize for every step: the table is laid
+  // out and drawn once, after the last one waiting.
+  FTableResize = new QTimer(this);
+  FTableResize->setSingleShot(true);
+  FTableResize->setInterval(0);
+  connect(FTableResize, &QTimer::timeout, this, &TForm1::FitTableToWindow);
   Image1->OnResize = [this](QSize size) {
     // The first show reports the size the table already has: no new picture.
-    if (FEngine != nullptr && !QCoreApplication::closingDown() && size != FEngine->TableSize())
-      FEngine->ResizeTable(size);
+    if (FEngine == nullptr || QCoreApplication::closingDown() || size == FEngine->WindowSize())
+      return;
+    // The window's first show lays the table out before its first paint.
+    if (Image1->isVisible())
+      FTableResize->start();
+    else
+      FitTableToWindow();
   };
   Image1->OnPixelRatio = [this](double ratio) {
     if (FEngine != nullptr)

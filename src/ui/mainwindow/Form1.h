@@ -76,6 +76,7 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* LocateCardMnu = nullptr;
   QAction* CardBacksMnu = nullptr;
   QAction* SmallCardsMnu = nullptr;
+  QAction* FitCardsMnu = nullptr;
   QAction* AutoMoveMnu = nullptr;
   QMenu* SuitsMnu = nullptr;
   QAction* OneSuitMnu = nullptr;
@@ -124,6 +125,12 @@ class TForm1 : public QMainWindow, private TGameHost {
   // Draws the table and the tool-bar glyphs for the screen's device pixel
   // ratio (Form1Screen.cpp).
   void ApplyPixelRatio(double ratio);
+  // Fitted cards (Form1Screen.cpp): the table laid out for the window's
+  // table once its size has settled, and the option that scales it.
+  void FitTableToWindow();
+  void ApplyFitCards(bool on);
+  void FitCardsMnuClick();
+  QTimer* FTableResize = nullptr;
 
   // Commands; none runs while a deal or an undo animation lets events through.
   void NewMnuClick();

@@ -87,6 +87,7 @@ void TForm1::MakeOptionsMenu() {
   QMenu* menu = menuBar()->addMenu(QStringLiteral("Options"));
   CardBacksMnu = AddItem(menu, QStringLiteral("&Card Backs..."), &TForm1::CardBacksMnuClick);
   SmallCardsMnu = AddOption(menu, QStringLiteral("&Small Cards"), &TForm1::SmallCardsMnuClick);
+  FitCardsMnu = AddOption(menu, QStringLiteral("&Fit Cards To Window"), &TForm1::FitCardsMnuClick);
   menu->addSeparator();
   AutoMoveMnu = AddOption(menu, QStringLiteral("&Auto-Move Mode"));
   MakeSuitsMenu(menu);

@@ -88,6 +88,7 @@ TSettings TForm1::CurrentSettings() const {
   settings.SingleClickMode = AutoMoveMnu->isChecked();
   settings.Verbose = VerboseMnu->isChecked();
   settings.Suits = FEngine->NextSuits;
+  settings.FitCards = FEngine->FitCards();
   return settings;
 }
 
@@ -107,6 +108,7 @@ void TForm1::ApplySettings(const TSettings& settings) {
     FSoundPlayer.StopSound();
   AutoMoveMnu->setChecked(settings.SingleClickMode);
   VerboseMnu->setChecked(settings.Verbose);
+  ApplyFitCards(settings.FitCards);
   FEngine->NextSuits = settings.Suits;
   CheckSuits(settings.Suits);
 }

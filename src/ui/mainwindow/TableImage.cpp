@@ -37,19 +37,35 @@ TTableImage::TTableImage(QWidget* parent)
 
 TTableImage::~TTableImage() = default;
 
+QPoint TTableImage::TablePoint(QPointF window) const {
+  if (FScale == 1.0)
+    return window.toPoint();
+  return {static_cast<int>(std::floor(window.x() / FScale)),
+          static_cast<int>(std::floor(window.y() / FScale))};
+}
+
+// The first window pixel whose table pixel is `table`.
+QPoint TTableImage::WindowPoint(QPoint table) const {
+  const TPixelScale scale(FScale);
+  return {scale.End(table.x()), scale.End(table.y())};
+}
+
+QRect TTableImage::WindowArea(const QRect& table) const {
+  return TPixelScale(FScale).Cover(table);
+}
+
 void TTableImage::ShowChanged(const QRegion& changed) {
   FAnnouncer->Update();
-  // At a fractional ratio the screen may round the edges of a table-pixel
-  // area outward or inward; a pixel more on every side is shown, so no
-  // changed pixel stays unshown. (The picture is whole everywhere.)
-  const double ratio = devicePixelRatioF();
-  if (ratio == std::floor(ratio)) {
+  if (FScale == 1.0 && devicePixelRatioF() == std::floor(devicePixelRatioF())) {
     repaint(changed);
     return;
   }
+  // At a fractional ratio or scale the screen may round the edges of a
+  // table-pixel area outward or inward; a pixel more on every side is shown,
+  // so no changed pixel stays unshown. (The picture is whole everywhere.)
   QRegion grown;
   for (const QRect& area : changed)
-    grown += area.adjusted(-1, -1, 1, 1);
+    grown += WindowArea(area).adjusted(-1, -1, 1, 1);
   repaint(grown);
 }
 
@@ -64,10 +80,11 @@ void TTableImage::CheckPixelRatio() {
 
 void TTableImage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const TPixelScale scale(FPicture != nullptr ? FPicture->devicePixelRatio() : 1.0);
+  // The picture holds the screen's pixels, whatever table pixels it shows.
+  const TPixelScale scale(devicePixelRatioF());
   // Between a resize and the next repaint of the table the picture may be
   // smaller than the window.
-  if (FPicture == nullptr || scale.TableSize(FPicture->size()) != size())
+  if (FPicture == nullptr || FPicture->size() != scale.Size(size()))
     painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
   if (FPicture == nullptr)
     return;
@@ -95,17 +112,17 @@ void TTableImage::resizeEvent(QResizeEvent*) {
 
 void TTableImage::mousePressEvent(QMouseEvent* event) {
   if (OnMouseDown)
-    OnMouseDown(HeldButtons(event), event->position().toPoint());
+    OnMouseDown(HeldButtons(event), TablePoint(event->position()));
 }
 
 void TTableImage::mouseMoveEvent(QMouseEvent* event) {
   if (OnMouseMove)
-    OnMouseMove(event->position().toPoint());
+    OnMouseMove(TablePoint(event->position()));
 }
 
 void TTableImage::mouseReleaseEvent(QMouseEvent* event) {
   if (OnMouseUp)
-    OnMouseUp(event->position().toPoint());
+    OnMouseUp(TablePoint(event->position()));
 }
 
 void TTableImage::keyPressEvent(QKeyEvent* event) {

@@ -12,8 +12,9 @@ class TTableAnnouncer;
 
 // The card table on the window: it shows the table picture as it is and
 // hands presses, moves and releases, in table pixels, to its owner. The
-// picture may hold several pixels per table pixel, drawn for the screen's
-// device pixel ratio: they are shown one to one.
+// picture holds the screen's own pixels, drawn for its device pixel ratio:
+// they are shown one to one. With fitted cards a table pixel is
+// LayoutScale() window pixels large.
 class TTableImage : public QWidget {
  public:
   using TPressHandler = std::function<void(int buttons, QPoint point)>;
@@ -23,6 +24,13 @@ class TTableImage : public QWidget {
   ~TTableImage() override;
 
   void SetPicture(const QImage* picture) { FPicture = picture; }
+  void SetLayoutScale(double scale) { FScale = scale; }
+  double LayoutScale() const { return FScale; }
+  // The table pixel under a window point, the first window pixel of a table
+  // pixel, and the window pixels a table area covers.
+  QPoint TablePoint(QPointF window) const;
+  QPoint WindowPoint(QPoint table) const;
+  QRect WindowArea(const QRect& table) const;
   // Shows at once where the picture changed (table pixels).
   void ShowChanged(const QRegion& changed);
   // Tells the owner, through OnPixelRatio, when the widget's device pixel
@@ -59,4 +67,5 @@ class TTableImage : public QWidget {
   double FRatio = 0;
   const TGameEngine* FEngine = nullptr;
   std::unique_ptr<TTableAnnouncer> FAnnouncer;
+  double FScale = 1.0;
 };
