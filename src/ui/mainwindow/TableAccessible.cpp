@@ -37,7 +37,8 @@ class TPlaceAccessible : public QAccessibleInterface {
   QRect rect() const override {
     if (!isValid())
       return {};
-    const QRect area = FTable->Engine()->PlaceRect(FPlace);
+    // The engine lays out in table pixels; fitted cards make them larger.
+    const QRect area = FTable->WindowArea(FTable->Engine()->PlaceRect(FPlace));
     return {FTable->mapToGlobal(area.topLeft()), area.size()};
   }
 
@@ -161,7 +162,7 @@ QAccessibleInterface* TTableAccessible::focusChild() const {
 QAccessibleInterface* TTableAccessible::childAt(int x, int y) const {
   if (Engine() == nullptr)
     return nullptr;
-  const QPoint point = Table()->mapFromGlobal(QPoint(x, y));
+  const QPoint point = Table()->TablePoint(Table()->mapFromGlobal(QPointF(x, y)));
   for (int place = 0; place < TablePlaces; ++place)
     if (Engine()->PlaceRect(place).contains(point))
       return child(place);
