@@ -31,6 +31,7 @@ size_t TStageSearch::BytesInUse() const {
 }
 
 bool TStageSearch::Expand(uint32_t node) {
+  FCache.Refresh(FWork);
   FMoves.clear();
   GenerateMoves(FWork, FMoves);
   const bool tooLong = FDepths[node] + 1 > FLimits.MaxLineLength;
@@ -47,9 +48,11 @@ bool TStageSearch::Expand(uint32_t node) {
       FWinLine.push_back(next.Move);
       return true;
     }
-    const TSeenStates::TInsert seen = FSeen.Insert(TableHash(FWork));
+    TColumnCache after = FCache;
+    after.Refresh(FWork, next.Move);
+    const TSeenStates::TInsert seen = FSeen.Insert(after.Hash(FWork));
     if (seen == TSeenStates::TInsert::Added)
-      FQueue.push({Evaluate(FWork), ++FOrder, node, next.Move});
+      FQueue.push({after.Score(FWork), ++FOrder, node, next.Move});
     FCut |= seen == TSeenStates::TInsert::Full;
     UndoMove(FWork, record);
   }
