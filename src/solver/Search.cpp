@@ -59,6 +59,9 @@ class TBeamSearch {
   std::vector<TSolverMove> FWinLine;
   int64_t FStageTables = FirstStageTables;
   size_t FWidth = FirstBeamWidth;
+  // Once the next beam is full, a table must score above its lowest to join.
+  bool FBeamFull = false;
+  int32_t FLowestInBeam = 0;
   int FRound = 0;
   bool FCut = false;
   bool FGrowable = false;  // a round with higher limits would search more
@@ -100,6 +103,7 @@ bool TBeamSearch::SearchRound() {
 }
 
 bool TBeamSearch::SearchBeam(const std::vector<TBeamTable>& beam, std::vector<TBeamTable>& next) {
+  FBeamFull = false;
   // One stage at a time: it may have half the memory; the seen tables have
   // a quarter, the beams a little.
   const size_t bytes = FLimits.MemoryBytes / 2;
@@ -133,29 +137,34 @@ void TBeamSearch::Trim(std::vector<TBeamTable>& next) {
     FCut = FGrowable = true;
     next.resize(FWidth);
   }
+  FBeamFull = next.size() == FWidth;
+  FLowestInBeam = next.empty() ? 0 : next.back().Score;
 }
 
-// Adds the stage's best tables after a deal to `next`, at most a beam's width.
+// Adds the stage's best tables after a deal to `next`, at most a beam's
+// width, and none that would not make the beam.
 void TBeamSearch::Keep(TStageSearch& stage, const TBeamTable& from, std::vector<TBeamTable>& next) {
   const TSolverMove deal{TMoveKind::Deal, 0, 0, 0};
   size_t kept = 0;
-  for (size_t i = 0; i < stage.Candidates() && kept < FWidth; ++i) {
-    TBeamTable dealt{stage.CandidateScore(i), stage.CandidateTable(i), from.Line};
-    ApplyMove(dealt.Table, deal);
-    const TSeenStates::TInsert seen = FSeen->Insert(TableHash(dealt.Table));
+  size_t i = 0;
+  for (; i < stage.Candidates() && kept < FWidth; ++i) {
+    const int32_t score = stage.CandidateScore(i);
+    if (FBeamFull && score <= FLowestInBeam)
+      break;
+    TSolverTable table = stage.CandidateTable(i);
+    ApplyMove(table, deal);
+    const TSeenStates::TInsert seen = FSeen->Insert(TableHash(table));
     FCut |= seen == TSeenStates::TInsert::Full;
     if (seen != TSeenStates::TInsert::Added)
       continue;
+    TBeamTable& dealt = next.emplace_back(TBeamTable{score, std::move(table), from.Line});
     const std::vector<TSolverMove> toDeal = stage.CandidateLine(i);
     dealt.Line.insert(dealt.Line.end(), toDeal.begin(), toDeal.end());
     dealt.Line.push_back(deal);
-    next.push_back(std::move(dealt));
     ++kept;
   }
-  if (stage.Candidates() > kept) {
-    FCut = true;
-    FGrowable = true;
-  }
+  if (i < stage.Candidates())
+    FCut = FGrowable = true;
 }
 
 }  // namespace
