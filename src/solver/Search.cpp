@@ -155,7 +155,7 @@ void TBeamSearch::Keep(TStageSearch& stage, const TBeamTable& from, std::vector<
     ApplyMove(table, deal);
     const TSeenStates::TInsert seen = FSeen->Insert(TableHash(table));
     FCut |= seen == TSeenStates::TInsert::Full;
-    if (seen != TSeenStates::TInsert::Added)
+    if (seen == TSeenStates::TInsert::Present)
       continue;
     TBeamTable& dealt = next.emplace_back(TBeamTable{score, std::move(table), from.Line});
     const std::vector<TSolverMove> toDeal = stage.CandidateLine(i);

@@ -51,7 +51,8 @@ bool TStageSearch::Expand(uint32_t node) {
     TColumnCache after = FCache;
     after.Refresh(FWork, next.Move);
     const TSeenStates::TInsert seen = FSeen.Insert(after.Hash(FWork));
-    if (seen == TSeenStates::TInsert::Added)
+    // With the seen tables full, a table is searched again rather than lost.
+    if (seen != TSeenStates::TInsert::Present)
       FQueue.push({after.Score(FWork), ++FOrder, node, next.Move});
     FCut |= seen == TSeenStates::TInsert::Full;
     UndoMove(FWork, record);
