@@ -112,9 +112,17 @@ uint64_t ColumnHash(const TSolverColumn& column) {
 }
 
 uint64_t TableHash(const TSolverTable& table) {
+  std::array<uint64_t, SolverColumns> columnHashes{};
+  for (size_t c = 0; c < table.Column.size(); ++c)
+    columnHashes[c] = ColumnHash(table.Column[c]);
+  return TableHash(table, columnHashes);
+}
+
+uint64_t TableHash(const TSolverTable& table,
+                   const std::array<uint64_t, SolverColumns>& columnHashes) {
   const bool ordered = table.StockLeft() > 0;
   uint64_t sum = Mix(0x5EEDull + static_cast<uint64_t>(table.StockUsed));
-  for (size_t c = 0; c < table.Column.size(); ++c)
-    sum += Mix(ColumnHash(table.Column[c]) ^ (ordered ? c + 1 : 0));
+  for (size_t c = 0; c < columnHashes.size(); ++c)
+    sum += Mix(columnHashes[c] ^ (ordered ? c + 1 : 0));
   return sum;
 }

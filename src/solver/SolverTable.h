@@ -85,3 +85,6 @@ void UndoMove(TSolverTable& table, const TMoveRecord& record);
 // the same. Before, the order matters, as a deal puts a known card on each.
 uint64_t TableHash(const TSolverTable& table);
 uint64_t ColumnHash(const TSolverColumn& column);
+// The same from the hashes of the columns, for a search that keeps them.
+uint64_t TableHash(const TSolverTable& table,
+                   const std::array<uint64_t, SolverColumns>& columnHashes);

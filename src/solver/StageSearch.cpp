@@ -31,6 +31,7 @@ size_t TStageSearch::BytesInUse() const {
 }
 
 bool TStageSearch::Expand(uint32_t node) {
+  FCache.Refresh(FWork);
   FMoves.clear();
   GenerateMoves(FWork, FMoves);
   const bool tooLong = FDepths[node] + 1 > FLimits.MaxLineLength;
@@ -47,9 +48,12 @@ bool TStageSearch::Expand(uint32_t node) {
       FWinLine.push_back(next.Move);
       return true;
     }
-    const TSeenStates::TInsert seen = FSeen.Insert(TableHash(FWork));
-    if (seen == TSeenStates::TInsert::Added)
-      FQueue.push({Evaluate(FWork), ++FOrder, node, next.Move});
+    TColumnCache after = FCache;
+    after.Refresh(FWork, next.Move);
+    const TSeenStates::TInsert seen = FSeen.Insert(after.Hash(FWork));
+    // With the seen tables full, a table is searched again rather than lost.
+    if (seen != TSeenStates::TInsert::Present)
+      FQueue.push({after.Score(FWork), ++FOrder, node, next.Move});
     FCut |= seen == TSeenStates::TInsert::Full;
     UndoMove(FWork, record);
   }

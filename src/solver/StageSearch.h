@@ -5,6 +5,7 @@
 #include <queue>
 #include <vector>
 
+#include "solver/ColumnCache.h"
 #include "solver/MoveGenerator.h"
 #include "solver/SearchBudget.h"
 #include "solver/SeenStates.h"
@@ -33,6 +34,7 @@ class TStageSearch {
   // tables themselves (the stock's cards as in the start).
   size_t Candidates() const { return FCandidates.size(); }
   std::vector<TSolverMove> CandidateLine(size_t i) const;
+  int32_t CandidateScore(size_t i) const { return FCandidates[i].Score; }
   TSolverTable CandidateTable(size_t i);
   // True when the stage was not searched to the end: a limit, a left-out
   // shuffle, a full table of seen states or the spent budget.
@@ -62,6 +64,7 @@ class TStageSearch {
   size_t BytesInUse() const;
 
   TSolverTable FWork;
+  TColumnCache FCache;  // of FWork as Expand found it
   int FStartDepth;
   TLimits FLimits;
   TSeenStates& FSeen;

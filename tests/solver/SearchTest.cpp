@@ -4,6 +4,7 @@
 
 #include "solver/MoveGenerator.h"
 #include "solver/Search.h"
+#include "solver/SeenStates.h"
 #include "solver/SolverTables.h"
 
 namespace {
@@ -79,6 +80,28 @@ TEST(SearchTest, ASpentBudgetOrAStopLeavesTheAnswerOpen) {
   stop.request_stop();
   search.join();
   EXPECT_EQ(result.Status, TSolveStatus::Unknown);
+}
+
+// The seen tables stay within their bytes: once full, a new table is
+// refused, and those already in are still known.
+TEST(SearchTest, TheSeenTablesStayWithinTheirBytes) {
+  TSeenStates seen(4096, 1024);
+  bool full = false;
+  for (uint64_t hash = 1; hash <= 2000 && !full; ++hash) {
+    full = seen.Insert(hash * 0x9E3779B97F4A7C15ull) == TSeenStates::TInsert::Full;
+    EXPECT_LE(seen.Bytes(), 4096u);
+  }
+  EXPECT_TRUE(full);
+  EXPECT_EQ(seen.Insert(0x9E3779B97F4A7C15ull), TSeenStates::TInsert::Present);
+  // A search held to little memory stops short of a proof, never claims a loss.
+  TSolveLimits little = Generous();
+  little.MemoryBytes = size_t{64} << 10;
+  little.MaxNodes = 20000;
+  const TSolveResult result = Solve(RandomDeal(3), little);
+  EXPECT_NE(result.Status, TSolveStatus::Lost);
+  if (result.Status == TSolveStatus::Won) {
+    EXPECT_TRUE(LineWins(RandomDeal(3), result.Line));
+  }
 }
 
 TEST(SearchTest, BestMovePrefersProgressAndIsNoneWhenStuck) {

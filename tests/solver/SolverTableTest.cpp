@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "solver/ColumnCache.h"
 #include "solver/MoveGenerator.h"
 #include "solver/SolverTables.h"
 
@@ -59,3 +60,30 @@ TEST(SolverTableTest, TheHashIgnoresColumnOrderOnlyOnceTheStockIsEmpty) {
 }
 
 }  // namespace
+
+// The hash and score kept column by column agree with those read from the
+// whole table after every kind of move: a run that turns a card up or empties
+// a column, a suit home, a deal.
+TEST(SolverTableTest, ColumnCacheAgreesWithTheWholeTableAfterEachMove) {
+  const std::vector<TSolverTable> tables{
+      MakeTable({"-5D -9C 8H 7H", "9S", "8D", "", "QC JC"}),
+      MakeTable({"-4H KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS", "-2D 5H", "6C", "7D", "8C", "9C",
+                 "10C", "JD", "QD", "KD"},
+                "3C 4C 5C 6D 7S 8H 9D 10S JH QS", 2),
+      RandomDeal(11),
+  };
+  for (const TSolverTable& start : tables) {
+    TColumnCache cache;
+    cache.Refresh(start);
+    std::vector<TScoredMove> moves;
+    GenerateMoves(start, moves);
+    for (const TScoredMove& m : moves) {
+      TSolverTable table = start;
+      ApplyMove(table, m.Move);
+      TColumnCache after = cache;
+      after.Refresh(table, m.Move);
+      EXPECT_EQ(after.Hash(table), TableHash(table)) << int(m.Move.Kind) << ' ' << int(m.Move.From);
+      EXPECT_EQ(after.Score(table), Evaluate(table)) << int(m.Move.Kind) << ' ' << int(m.Move.From);
+    }
+  }
+}
