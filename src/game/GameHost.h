@@ -90,4 +90,6 @@ class TGameHost {
 
   // Whether Redo has anything to take back, told whenever that changes.
   virtual void SetRedoAvailable(bool /*available*/) {}
+  // After every refresh of the status bar: the table may have changed.
+  virtual void StatusUpdated() {}
 };

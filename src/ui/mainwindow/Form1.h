@@ -27,10 +27,13 @@ class TFancyButton;
 class TFireworksStopHook;
 class TGameMessageDlg;
 class THelpWindow;
+class THintController;
+class THintDisplay;
 class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
 class TSelectGameDlg;
+class TSolveDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -69,6 +72,8 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* RedoMnu = nullptr;
   QAction* DealMnu = nullptr;
   QAction* ReplayMnu = nullptr;
+  QAction* HintMnu = nullptr;
+  QAction* SolveMnu = nullptr;
   QAction* DisplayColumnMnu = nullptr;
   QAction* LocateCardMnu = nullptr;
   QAction* CardBacksMnu = nullptr;
@@ -247,4 +252,22 @@ class TForm1 : public QMainWindow, private TGameHost {
   TCardBackDlg* FCardBackDlg = nullptr;
   TAboutBox* FAboutBox = nullptr;
   TSelectGameDlg* FSelectGameDlg = nullptr;
+
+  // Hints and the Solve window (Form1Hint.cpp).
+ public:
+  THintController& Hint() { return *FHint; }
+  THintDisplay& HintDisplay() { return *FHintDisplay; }
+  TSolveDlg& SolveDlg();
+
+ private:
+  void MakeHint();
+  void HintMnuClick();
+  void SolveMnuClick();
+  void ClearHint();
+  void StatusUpdated() override;
+
+  std::unique_ptr<THintController> FHint;
+  std::unique_ptr<THintDisplay> FHintDisplay;
+  TSolveDlg* FSolveDlg = nullptr;
+  bool FPlayingLine = false;  // the Solve window plays its line: no auto-move
 };

@@ -11,4 +11,5 @@ void TForm1::ApplyPixelRatio(double ratio) {
   FEngine->SetPixelRatio(ratio);
   DealBtn->SetGlyph(DealGlyph(ratio));
   UndoBtn->SetGlyph(UndoGlyph(ratio));
+  FancyButton1->SetGlyph(HintGlyph(ratio));
 }
