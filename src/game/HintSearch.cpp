@@ -65,8 +65,9 @@ void TThreadSearcher::Reap() {
   std::erase_if(FRetired, [](const std::unique_ptr<TJob>& job) { return job->Finished.load(); });
 }
 
-int TThreadSearcher::Threads() const {
-  return static_cast<int>(FRetired.size()) + (FCurrent != nullptr ? 1 : 0);
+bool TThreadSearcher::Idle() {
+  Reap();
+  return FCurrent == nullptr && FRetired.empty();
 }
 
 void TThreadSearcher::Finish(uint64_t generation, const TSolveResult& result, const TDone& done) {

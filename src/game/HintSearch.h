@@ -46,8 +46,8 @@ class TThreadSearcher final : public THintSearcher {
              TDone done) override;
   void Cancel() override;
   bool Running() const override { return FCurrent != nullptr; }
-  // Threads started and not yet joined, the running one included.
-  int Threads() const;
+  // Whether every thread it started has ended (those are joined now).
+  bool Idle();
 
  private:
   // The thread is declared last so that it is joined before the flag goes.

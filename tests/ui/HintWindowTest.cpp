@@ -130,6 +130,7 @@ TEST_F(HintWindowTest, PlayItWinsWithEveryMoveOnTheUndoList) {
 
 TEST_F(HintWindowTest, PlayingStopsAtAKeyAndItsMovesUndo) {
   NewGame(2);
+  Form.AutoMoveMnu->setChecked(true);  // the line's clicks are not auto-moves
   TSolveDlg& dlg = Form.SolveDlg();
   dlg.Execute();
   ASSERT_TRUE(dlg.PlayBtn->isEnabled()) << dlg.Message->text().toStdString();
@@ -139,6 +140,7 @@ TEST_F(HintWindowTest, PlayingStopsAtAKeyAndItsMovesUndo) {
   Key(Qt::Key_Escape);
   WaitWhilePlaying();
   EXPECT_EQ(Engine().GameState, gsPlaying);
+  EXPECT_TRUE(Form.Hint().LineKnown());  // the table is on the line played
   const TSolverTable played = SolverTableOf(Engine());
   ASSERT_TRUE(Engine().UndoMove());
   EXPECT_FALSE(SameTable(SolverTableOf(Engine()), played));
