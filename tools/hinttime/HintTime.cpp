@@ -4,7 +4,8 @@
 // move the player makes. The player follows the hints: for each of GAMES
 // deals (numbered games 1, 2, ...) it presses H, makes the hinted move, waits
 // until the background search has ended (at most its 2 s), and presses H
-// again, MOVES times a game. Prints one line a press and a summary.
+// again, MOVES times a game. Prints one line a press and a summary, with
+// the time a cancelled search takes to end.
 #include <sys/resource.h>
 #include <QApplication>
 #include <QTest>
@@ -67,6 +68,27 @@ double Percentile(std::vector<double> values, double share) {
   return values[static_cast<size_t>(share * static_cast<double>(values.size() - 1) + 0.5)];
 }
 
+// How long a search takes to end once cancelled: a long search of the
+// table on the window is started, left running for a while, then cancelled;
+// the time until its thread has ended, in ms, for each of `times` tries.
+std::vector<double> CancelTimes(TForm1& window, int times) {
+  std::vector<double> result;
+  TThreadSearcher searcher;
+  TSolveLimits limits;
+  limits.Time = std::chrono::seconds(10);
+  for (int i = 0; i < times; ++i) {
+    searcher.Start(SolverTableOf(window.Engine()), limits, THintSearcher::Lowest,
+                   [](const TSolveResult&) {});
+    QThread::msleep(100 + 50 * static_cast<unsigned>(i));
+    const auto start = TSteady::now();
+    searcher.Cancel();
+    while (!searcher.Idle())
+      QThread::usleep(100);
+    result.push_back(MsSince(start));
+  }
+  return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -83,6 +105,7 @@ int main(int argc, char** argv) {
   TGameEngine& engine = window.Engine();
 
   std::vector<double> first, later, cpuOnLine, cpuOffLine;
+  int searchesOnLine = 0, searchesOffLine = 0;
   for (int game = 1; game <= games; ++game) {
     engine.DealNumberedGame(static_cast<uint32_t>(game));
     QApplication::processEvents();
@@ -94,10 +117,12 @@ int main(int argc, char** argv) {
       if (hint.Kind == THint::hkNoMoves)
         break;
       const bool onLine = window.Hint().LineKnown() && hint.FromLine;
+      const int searches = window.Hint().SearchesStarted();
       for (const TPlayerAction& action : hint.Clicks)
         PlayAction(engine, action);
       const double cpu = BackgroundCpu(window);
       (onLine ? cpuOnLine : cpuOffLine).push_back(cpu);
+      (onLine ? searchesOnLine : searchesOffLine) += window.Hint().SearchesStarted() - searches;
       if (engine.GameState != gsPlaying)
         break;
       later.push_back(PressH(window));
@@ -105,6 +130,10 @@ int main(int argc, char** argv) {
                   m + 1, cpu, onLine ? "along the line" : "no line known", later.back());
     }
   }
+  engine.DealNumberedGame(1);
+  const std::vector<double> cancels = CancelTimes(window, 10);
+  std::printf("a search cancelled after 100 to 550 ms ends within: median %.2f ms, max %.2f ms\n",
+              Percentile(cancels, 0.5), Percentile(cancels, 1));
   std::printf("first hint of a game: median %.1f ms, max %.1f ms over %zu games\n",
               Percentile(first, 0.5), Percentile(first, 1), first.size());
   std::printf("later hints: median %.2f ms, 90th percentile %.2f ms, max %.2f ms over %zu\n",
@@ -119,5 +148,7 @@ int main(int argc, char** argv) {
       "with no line known %.0f ms (%zu moves)\n",
       cpuOnLine.empty() ? 0 : sumOn / cpuOnLine.size(), cpuOnLine.size(),
       cpuOffLine.empty() ? 0 : sumOff / cpuOffLine.size(), cpuOffLine.size());
+  std::printf("searches started after those moves: %d along a line, %d with none known\n",
+              searchesOnLine, searchesOffLine);
   return 0;
 }
