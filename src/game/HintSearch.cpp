@@ -19,6 +19,18 @@ void LowerThisThread() {
 #endif
 }
 
+// A search told to stop must get the processor to see it: on a busy machine
+// a thread of the lowest priority may wait a long time for its turn.
+void RaiseToNormal(std::jthread& thread) {
+#if defined(__linux__)
+  sched_param param{};
+  param.sched_priority = 0;
+  pthread_setschedparam(thread.native_handle(), SCHED_OTHER, &param);
+#else
+  (void)thread;
+#endif
+}
+
 }  // namespace
 
 TThreadSearcher::~TThreadSearcher() {
@@ -58,6 +70,7 @@ void TThreadSearcher::Retire() {
   if (FCurrent == nullptr)
     return;
   FCurrent->Thread.request_stop();
+  RaiseToNormal(FCurrent->Thread);
   FRetired.push_back(std::move(FCurrent));
 }
 
