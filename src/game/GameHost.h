@@ -94,4 +94,6 @@ class TGameHost {
   // A game has ended for the statistics: won, or left unfinished after a
   // move. Told once per game.
   virtual void GameFinished(const TGameResult& /*result*/) {}
+  // After every refresh of the status bar: the table may have changed.
+  virtual void StatusUpdated() {}
 };

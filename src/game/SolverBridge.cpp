@@ -1,5 +1,7 @@
 #include "game/SolverBridge.h"
 
+#include <algorithm>
+
 #include "cards/Card.h"
 #include "cards/CardNames.h"
 #include "game/GameEngine.h"
@@ -79,6 +81,15 @@ void PlayAction(TGameEngine& engine, const TPlayerAction& action) {
   engine.TableMouseUp(point.x(), point.y());
 }
 
+void DropPick(TGameEngine& engine) {
+  if (engine.SelectStage == 0)
+    return;
+  if (TCard* card = engine.Selection[0].Card)
+    card->Highlighted = false;
+  engine.SelectStage = 0;
+  engine.Dragging = false;
+}
+
 TMoveTranslator::TMoveTranslator(const TGameEngine& engine) : FTable(SolverTableOf(engine)) {
   for (int p = 0; p < HomePiles; ++p)
     if (engine.Table.HomeSlot(p, 0) != nullptr)
@@ -144,4 +155,18 @@ std::optional<TSolverMove> HintMove(const TGameEngine& engine, std::chrono::mill
   if (result.Status == TSolveStatus::Won && !result.Line.empty())
     return result.Line.front();
   return BestMove(table);
+}
+
+bool SameTable(const TSolverTable& a, const TSolverTable& b) {
+  if (a.SuitsHome != b.SuitsHome || a.StockLeft() != b.StockLeft() ||
+      !std::equal(a.Stock.begin() + a.StockUsed, a.Stock.end(), b.Stock.begin() + b.StockUsed))
+    return false;
+  for (size_t c = 0; c < a.Column.size(); ++c) {
+    const TSolverColumn& x = a.Column[c];
+    const TSolverColumn& y = b.Column[c];
+    if (x.Count != y.Count || x.Down != y.Down ||
+        !std::equal(x.Cards.begin(), x.Cards.begin() + x.Count, y.Cards.begin()))
+      return false;
+  }
+  return true;
 }

@@ -37,6 +37,10 @@ struct TPlayerAction {
 // Clicks as the player's mouse does (a pick at the top edge of the slot).
 void PlayAction(TGameEngine& engine, const TPlayerAction& action);
 
+// Puts down a card the player picked and has not placed, so that the next
+// click picks again.
+void DropPick(TGameEngine& engine);
+
 // Follows a line of solver moves from the engine's table and says, for each
 // move in turn, which clicks make it and how the prompt panel names it.
 // A whole suit goes to the first empty home pile.
@@ -63,3 +67,7 @@ std::vector<TPlayerAction> LineActions(const TGameEngine& engine,
 // else the move the solver's order likes best; none when no move is left.
 std::optional<TSolverMove> HintMove(const TGameEngine& engine, std::chrono::milliseconds budget,
                                     std::stop_token stop = {});
+
+// Whether two tables hold the same cards in the same places, face down or
+// up, with the same stock still to deal and as many suits home.
+bool SameTable(const TSolverTable& a, const TSolverTable& b);

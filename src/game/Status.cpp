@@ -56,6 +56,7 @@ void TGameEngine::UpdateStatus() {
   FHost.SetCaption(QStringLiteral("Sorvane-32 - ") + QString::number(score) +
                    QStringLiteral(" points - Deal ") + QString::number(DealCount) +
                    QStringLiteral(" of 5"));
+  FHost.StatusUpdated();
 }
 
 void TGameEngine::ShowPrompt(const QString& text) {

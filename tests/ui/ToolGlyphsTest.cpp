@@ -49,8 +49,11 @@ TEST(ToolGlyphsTest, GlyphsAreKeyedPicturesOfTheButtonSize) {
   ExpectCleanKeyedPicture(UndoGlyph());
   ExpectCleanKeyedPicture(DealGlyph(2), 2);
   ExpectCleanKeyedPicture(UndoGlyph(2), 2);
+  ExpectCleanKeyedPicture(HintGlyph());
+  ExpectCleanKeyedPicture(HintGlyph(2), 2);
   EXPECT_TRUE(HasFinePixels(DealGlyph(2)));
   EXPECT_TRUE(HasFinePixels(UndoGlyph(2)));
+  EXPECT_TRUE(HasFinePixels(HintGlyph(2)));
 }
 
 }  // namespace

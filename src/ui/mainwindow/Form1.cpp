@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "cards/Clock.h"
+#include "game/HintController.h"
 #include "ui/celebration/FireworksStopHook.h"
 #include "ui/celebration/WinnerWindow.h"
 #include "ui/dialogs/GameMessageDlg.h"
@@ -16,6 +17,7 @@
 #include "ui/look/GameFonts.h"
 #include "ui/look/WidgetColours.h"
 #include "ui/mainwindow/AudioOutput.h"
+#include "ui/mainwindow/HintDisplay.h"
 #include "ui/mainwindow/PanelLabel.h"
 #include "ui/mainwindow/TableImage.h"
 #include "ui/mainwindow/ToolGlyphs.h"
@@ -69,6 +71,7 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
   });
   Image1->SetPicture(&FEngine->TablePicture());
   Image1->CheckPixelRatio();
+  MakeHint();
   // The cards are gathered before the table's first paint, which then shows
   // the stock's backs and draws no face.
   FEngine->EngineStart();
@@ -155,8 +158,9 @@ void TForm1::MakeToolBar() {
   UndoBtn = make(210, 188, QStringLiteral("Undo"), QStringLiteral("Undo Last Move"));
   UndoBtn->SetGlyph(UndoGlyph());
   connect(UndoBtn, &QPushButton::clicked, this, &TForm1::UndoMnuClick);
-  FancyButton1 = make(399, 400, QString(), QStringLiteral("Show Next Hint"));
-  FancyButton1->setEnabled(false);
+  FancyButton1 = make(399, 400, QStringLiteral("Hint"), QStringLiteral("Show Next Hint"));
+  FancyButton1->SetGlyph(HintGlyph());
+  FancyButton1->setEnabled(false);  // until a game is dealt
 }
 
 void TForm1::MakeStatusBar() {

@@ -29,11 +29,14 @@ class TFancyButton;
 class TFireworksStopHook;
 class TGameMessageDlg;
 class THelpWindow;
+class THintController;
+class THintDisplay;
 class TLazyHelpWindow;
 class TProgressDlg;
 class TReopenMenu;
 class TSelectGameDlg;
 class TStatisticsDlg;
+class TSolveDlg;
 class TSubTimer;
 class TTableImage;
 class TWinnerWindow;
@@ -72,6 +75,8 @@ class TForm1 : public QMainWindow, private TGameHost {
   QAction* RedoMnu = nullptr;
   QAction* DealMnu = nullptr;
   QAction* ReplayMnu = nullptr;
+  QAction* HintMnu = nullptr;
+  QAction* SolveMnu = nullptr;
   QAction* DisplayColumnMnu = nullptr;
   QAction* LocateCardMnu = nullptr;
   QAction* CardBacksMnu = nullptr;
@@ -280,4 +285,21 @@ class TForm1 : public QMainWindow, private TGameHost {
   TStatisticsFile FStatistics{UserStatisticsFile()};
   TStatisticsDlg* FStatisticsDlg = nullptr;
   QString FStatisticsNote;  // why the last game could not be counted
+  // Hints and the Solve window (Form1Hint.cpp).
+ public:
+  THintController& Hint() { return *FHint; }
+  THintDisplay& HintDisplay() { return *FHintDisplay; }
+  TSolveDlg& SolveDlg();
+
+ private:
+  void MakeHint();
+  void HintMnuClick();
+  void SolveMnuClick();
+  void ClearHint();
+  void StatusUpdated() override;
+
+  std::unique_ptr<THintController> FHint;
+  std::unique_ptr<THintDisplay> FHintDisplay;
+  TSolveDlg* FSolveDlg = nullptr;
+  bool FPlayingLine = false;  // the Solve window plays its line: no auto-move
 };

@@ -6,14 +6,17 @@
 #include "widgets/SubTimer.h"
 
 void TForm1::NewMnuClick() {
+  ClearHint();
   FEngine->PromptNewGame();
 }
 
 void TForm1::UndoMnuClick() {
+  ClearHint();
   FEngine->UndoMove();
 }
 
 void TForm1::RedoMnuClick() {
+  ClearHint();
   FEngine->RedoMove();
 }
 
@@ -22,6 +25,7 @@ void TForm1::SetRedoAvailable(bool available) {
 }
 
 void TForm1::ReplayMnuClick() {
+  ClearHint();
   FEngine->PromptReplay();
 }
 

@@ -93,7 +93,7 @@ bool TForm1::FireworksRunning() const {
 }
 
 bool TForm1::AutoMoveMode() const {
-  return AutoMoveMnu->isChecked();
+  return AutoMoveMnu->isChecked() && !FPlayingLine;
 }
 
 bool TForm1::VerboseMode() const {

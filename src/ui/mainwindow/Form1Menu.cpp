@@ -72,6 +72,12 @@ void TForm1::MakeMoveMenu() {
   DealMnu->setShortcut(QKeySequence(Qt::Key_F2));
   ReplayMnu = AddItem(menu, QStringLiteral("&Replay"), &TForm1::ReplayMnuClick);
   ReplayMnu->setShortcut(QKeySequence(Qt::Key_R));
+  menu->addSeparator();
+  HintMnu = AddItem(menu, QStringLiteral("&Hint"), &TForm1::HintMnuClick);
+  HintMnu->setShortcut(QKeySequence(Qt::Key_H));
+  HintMnu->setEnabled(false);  // until a game is dealt
+  SolveMnu = AddItem(menu, QStringLiteral("&Solve..."), &TForm1::SolveMnuClick);
+  SolveMnu->setEnabled(false);
 }
 
 void TForm1::MakeViewMenu() {

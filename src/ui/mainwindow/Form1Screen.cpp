@@ -17,6 +17,7 @@ void TForm1::ApplyPixelRatio(double ratio) {
   Image1->SetLayoutScale(FEngine->LayoutScale());
   DealBtn->SetGlyph(DealGlyph(ratio));
   UndoBtn->SetGlyph(UndoGlyph(ratio));
+  FancyButton1->SetGlyph(HintGlyph(ratio));
 }
 
 void TForm1::FitTableToWindow() {

@@ -80,10 +80,12 @@ void TForm1::ContentsMnuClick() {
 
 void TForm1::Image1MouseDown(int buttons, QPoint p) {
   FEngine->HideFocus();
-  if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging)
+  if (FColDisplayDlg != nullptr && FColDisplayDlg->isVisible() && !FEngine->Dragging) {
     FColDisplayDlg->ChooseColumnAt(p.x());
-  else
+  } else {
+    ClearHint();
     FEngine->TableMouseDown(buttons, p.x(), p.y());
+  }
 }
 
 void TForm1::Image1MouseMove(QPoint p) {

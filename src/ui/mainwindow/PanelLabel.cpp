@@ -20,6 +20,25 @@ QFont TPanelLabel::FittedFont() const {
   return fitted;
 }
 
+bool TPanelLabel::NeedsTwoLines() const {
+  QFont smallest = font();
+  smallest.setPixelSize(SmallestPixels);
+  return QFontMetrics(smallest).horizontalAdvance(text()) > TextRect().width();
+}
+
+QFont TPanelLabel::TwoLineFont() const {
+  QFont fitted = font();
+  const QRect area = TextRect();
+  while (fitted.pixelSize() > SmallestPixels) {
+    const QRect needed =
+        QFontMetrics(fitted).boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+    if (needed.width() <= area.width() && needed.height() <= area.height())
+      break;
+    fitted.setPixelSize(fitted.pixelSize() - 1);
+  }
+  return fitted;
+}
+
 // A text drawn smaller keeps the middle of its ink where the same text has it
 // in the panel's own font, so that it stays centred like the other panels.
 int TPanelLabel::FittedBaseline(const QFont& fitted) const {
@@ -35,6 +54,12 @@ int TPanelLabel::FittedBaseline(const QFont& fitted) const {
 void TPanelLabel::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   drawFrame(&painter);
+  if (NeedsTwoLines()) {
+    painter.setFont(TwoLineFont());
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(TextRect(), Qt::AlignCenter | Qt::TextWordWrap, text());
+    return;
+  }
   const QFont fitted = FittedFont();
   painter.setFont(fitted);
   painter.setPen(palette().color(QPalette::WindowText));

@@ -22,6 +22,7 @@ const QColor CardFace(250, 250, 245);
 const QColor CardBack(40, 90, 200);
 const QColor BackPattern(150, 185, 255);
 const QColor ArrowFill(255, 205, 60);
+const QColor BaseFill(170, 170, 160);
 
 // Painters on it draw in button pixels, whatever the ratio.
 QImage TransparentCanvas(double ratio) {
@@ -117,7 +118,44 @@ QPainterPath UndoHead() {
   return head;
 }
 
+// The bulb's glass: a round top narrowing to a neck that meets the base.
+QPainterPath BulbGlass() {
+  QPainterPath glass;
+  glass.moveTo(12, 21);
+  glass.cubicTo(12, 17, 6, 15, 6, 10);
+  glass.arcTo(QRectF(6, 1, 20, 18), 180, -180);
+  glass.cubicTo(26, 15, 20, 17, 20, 21);
+  glass.closeSubpath();
+  return glass;
+}
+
+void DrawBulbBase(QPainter& painter) {
+  painter.setBrush(BaseFill);
+  painter.drawRoundedRect(QRectF(11.5, 21, 9, 7), 1.5, 1.5);
+  painter.drawLine(QPointF(11.5, 23.5), QPointF(20.5, 23.5));
+  painter.drawLine(QPointF(11.5, 26), QPointF(20.5, 26));
+  painter.drawLine(QPointF(14, 28), QPointF(18, 28));
+}
+
 }  // namespace
+
+QImage HintGlyph(double ratio) {
+  QImage drawing = TransparentCanvas(ratio);
+  QPainter painter(&drawing);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Ink, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(ArrowFill);
+  painter.drawPath(BulbGlass());
+  // The filament, a small zigzag in the glass.
+  painter.setPen(QPen(Ink, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setBrush(Qt::NoBrush);
+  painter.drawPolyline(QPolygonF(
+      {QPointF(13, 15), QPointF(14.5, 11), QPointF(16, 14), QPointF(17.5, 11), QPointF(19, 15)}));
+  painter.setPen(QPen(Ink, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  DrawBulbBase(painter);
+  painter.end();
+  return Flatten(drawing);
+}
 
 QImage DealGlyph(double ratio) {
   QImage drawing = TransparentCanvas(ratio);

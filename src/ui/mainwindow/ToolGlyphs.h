@@ -13,3 +13,6 @@ QImage DealGlyph(double ratio = 1.0);
 
 // An arrow curving round and back to the left.
 QImage UndoGlyph(double ratio = 1.0);
+
+// A lit bulb with a screw base.
+QImage HintGlyph(double ratio = 1.0);
