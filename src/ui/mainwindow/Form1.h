@@ -285,7 +285,8 @@ class TForm1 : public QMainWindow, private TGameHost {
   TStatisticsFile FStatistics{UserStatisticsFile()};
   TStatisticsDlg* FStatisticsDlg = nullptr;
   QString FStatisticsNote;  // why the last game could not be counted
-                            // Hints and the Solve window (Form1Hint.cpp).
+
+  // Hints and the Solve window (Form1Hint.cpp).
  public:
   THintController& Hint() { return *FHint; }
   THintDisplay& HintDisplay() { return *FHintDisplay; }
