@@ -9,15 +9,21 @@ namespace {
 // Every move, taken back, leaves the table exactly as it was: runs that turn
 // a card up or empty a column, a suit home that turns a card up, a deal of
 // a short stock.
-TEST(SolverTableTest, EveryMoveTakenBackRestoresTheTable) {
-  const std::vector<TSolverTable> tables{
+// Tables with every kind of move: runs that turn a card up or empty a column,
+// a suit home that turns a card up, a deal of the stock given, and a random
+// deal.
+std::vector<TSolverTable> TablesOfEveryMove(const std::string& stock, uint32_t seed) {
+  return {
       MakeTable({"-5D -9C 8H 7H", "9S", "8D", "", "QC JC"}),
       MakeTable({"-4H KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS", "-2D 5H", "6C", "7D", "8C", "9C",
                  "10C", "JD", "QD", "KD"},
-                "3C 4C 5C", 2),
-      RandomDeal(7),
+                stock, 2),
+      RandomDeal(seed),
   };
-  for (const TSolverTable& start : tables) {
+}
+
+TEST(SolverTableTest, EveryMoveTakenBackRestoresTheTable) {
+  for (const TSolverTable& start : TablesOfEveryMove("3C 4C 5C", 7)) {
     std::vector<TScoredMove> moves;
     GenerateMoves(start, moves);
     ASSERT_FALSE(moves.empty());
@@ -65,14 +71,7 @@ TEST(SolverTableTest, TheHashIgnoresColumnOrderOnlyOnceTheStockIsEmpty) {
 // whole table after every kind of move: a run that turns a card up or empties
 // a column, a suit home, a deal.
 TEST(SolverTableTest, ColumnCacheAgreesWithTheWholeTableAfterEachMove) {
-  const std::vector<TSolverTable> tables{
-      MakeTable({"-5D -9C 8H 7H", "9S", "8D", "", "QC JC"}),
-      MakeTable({"-4H KS QS JS 10S 9S 8S 7S 6S 5S 4S 3S 2S AS", "-2D 5H", "6C", "7D", "8C", "9C",
-                 "10C", "JD", "QD", "KD"},
-                "3C 4C 5C 6D 7S 8H 9D 10S JH QS", 2),
-      RandomDeal(11),
-  };
-  for (const TSolverTable& start : tables) {
+  for (const TSolverTable& start : TablesOfEveryMove("3C 4C 5C 6D 7S 8H 9D 10S JH QS", 11)) {
     TColumnCache cache;
     cache.Refresh(start);
     std::vector<TScoredMove> moves;
