@@ -6,9 +6,6 @@
 
 namespace {
 
-// Every move, taken back, leaves the table exactly as it was: runs that turn
-// a card up or empty a column, a suit home that turns a card up, a deal of
-// a short stock.
 // Tables with every kind of move: runs that turn a card up or empty a column,
 // a suit home that turns a card up, a deal of the stock given, and a random
 // deal.
@@ -22,6 +19,7 @@ std::vector<TSolverTable> TablesOfEveryMove(const std::string& stock, uint32_t s
   };
 }
 
+// Every move, taken back, leaves the table exactly as it was.
 TEST(SolverTableTest, EveryMoveTakenBackRestoresTheTable) {
   for (const TSolverTable& start : TablesOfEveryMove("3C 4C 5C", 7)) {
     std::vector<TScoredMove> moves;
