@@ -6,6 +6,7 @@
 #include <QString>
 #include <algorithm>
 #include <memory>
+#include <span>
 
 #include "cards/CardMetrics.h"
 #include "cards/Raster.h"
@@ -79,8 +80,32 @@ class TCard {
   // Everything Draw touches: the card, and its shadow or glow and frame.
   QRect PaintedRect() const;
 
-  // Painting on the table picture.
+  // What Draw puts down, bottom to top, each the pixels a picture's runs
+  // mark, placed from a corner on the table picture: the shadow while the
+  // card moves, the glow's band while it is highlighted (with the frame),
+  // then the body, the picture inside the outline. The body has no runs
+  // when the picture drawn does not fill the outline: such a card hides
+  // nothing beneath it and is only drawn whole.
+  struct TLayer {
+    const Raster::TMaskRuns* Runs = nullptr;
+    QPoint Corner;
+    bool operator==(const TLayer&) const = default;
+  };
+  struct TLayers {
+    TLayer Shadow, Glow, Body;
+  };
+  TLayers Layers() const;
+  // The pixels of each layer to draw (canvas pixels).
+  struct TVisible {
+    std::span<const Raster::TSpan> Shadow, Glow, Body;
+  };
+
+  // Painting on the table picture: the whole card, or its layers within
+  // `visible` only (the highlight frame is drawn whole).
   void Draw(TCanvas& canvas) const;
+  void Draw(TCanvas& canvas, const TVisible& visible) const;
+  // Whether Draw touches any pixel of the canvas.
+  bool Touches(const TCanvas& canvas) const;
   void SaveUnderlay(const TCanvas& canvas);
   void RestoreUnderlay(TCanvas& canvas) const;
   void DrawFlipFrame(TCanvas& canvas, double angle) const;
@@ -99,6 +124,9 @@ class TCard {
   // from the card's own corner, so at any ratio they meet without seams.
   QPoint PictureCorner() const { return FMetrics.Scale.Point(Position); }
   QRect PictureShadowRect() const;
+  const QImage& DrawnPicture() const { return FaceUp ? Face() : BackPicture; }
+  QPoint GlowCorner() const;
+  void DrawFrame(TCanvas& canvas) const;
 
   std::shared_ptr<const TCardRuns> FRuns;
   TCardMetrics FMetrics;

@@ -30,12 +30,35 @@ QRect TCard::PictureShadowRect() const {
       .adjusted(-margin.width(), -margin.height(), margin.width(), margin.height());
 }
 
+bool TCard::Touches(const TCanvas& canvas) const {
+  return FRuns && FMetrics.Scale.Cover(PaintedRect()).intersects(canvas.Area());
+}
+
+QPoint TCard::GlowCorner() const {
+  const QSize glow = FMetrics.DeviceGlowMargin;
+  return PictureCorner() - QPoint(glow.width(), glow.height());
+}
+
+TCard::TLayers TCard::Layers() const {
+  TLayers layers;
+  if (!FRuns)
+    return layers;
+  const QImage& picture = DrawnPicture();
+  if (picture.depth() != 32 || picture.size() != FRuns->Card.Size())
+    return layers;
+  layers.Body = {&FRuns->Card, PictureCorner()};
+  if (Moving)
+    layers.Shadow = {&FRuns->Shadow, PictureShadowRect().topLeft()};
+  if (Highlighted)
+    layers.Glow = {&FRuns->Glow, GlowCorner()};
+  return layers;
+}
+
 void TCard::Draw(TCanvas& canvas) const {
-  if (!FRuns || !FMetrics.Scale.Cover(PaintedRect()).intersects(canvas.Area()))
+  if (!Touches(canvas))
     return;
   QImage& table = canvas.Picture;
-  const QPoint corner = PictureCorner() - canvas.Origin;
-  const QImage& picture = FaceUp ? Face() : BackPicture;
+  const QImage& picture = DrawnPicture();
   if (Moving) {
     const QPoint at = PictureShadowRect().topLeft() - canvas.Origin;
     // The shadow under the card is covered by the card at once, unless there
@@ -47,15 +70,34 @@ void TCard::Draw(TCanvas& canvas) const {
   }
   if (Highlighted) {
     // The frame's fill covers the glow's middle: only its band is blended.
-    const QSize glow = FMetrics.DeviceGlowMargin;
-    Raster::BlendConstant(table, corner - QPoint(glow.width(), glow.height()), GlowPicture,
-                          GlowOpacity, FRuns->Glow);
-    const int line = FMetrics.DeviceFrame;
-    const QRect frame = QRect(corner, FMetrics.DeviceSize).adjusted(-line, -line, line, line);
-    Raster::FillRect(table, frame, canvas.Brush);
-    Raster::FrameRect(table, frame, HighlightFrameColour, line);
+    Raster::BlendConstant(table, GlowCorner() - canvas.Origin, GlowPicture, GlowOpacity,
+                          FRuns->Glow);
+    DrawFrame(canvas);
   }
-  Raster::CopyMasked(table, corner, picture, FRuns->Card);
+  Raster::CopyMasked(table, PictureCorner() - canvas.Origin, picture, FRuns->Card);
+}
+
+void TCard::Draw(TCanvas& canvas, const TVisible& visible) const {
+  if (!Touches(canvas))
+    return;
+  QImage& table = canvas.Picture;
+  const QPoint origin = canvas.Origin;
+  if (Moving)
+    Raster::BlendPremultiplied(table, PictureShadowRect().topLeft() - origin, ShadowPicture,
+                               visible.Shadow);
+  if (Highlighted) {
+    Raster::BlendConstant(table, GlowCorner() - origin, GlowPicture, GlowOpacity, visible.Glow);
+    DrawFrame(canvas);
+  }
+  Raster::CopyMasked(table, PictureCorner() - origin, DrawnPicture(), visible.Body);
+}
+
+void TCard::DrawFrame(TCanvas& canvas) const {
+  const int line = FMetrics.DeviceFrame;
+  const QRect frame = QRect(PictureCorner() - canvas.Origin, FMetrics.DeviceSize)
+                          .adjusted(-line, -line, line, line);
+  Raster::FillRect(canvas.Picture, frame, canvas.Brush);
+  Raster::FrameRect(canvas.Picture, frame, HighlightFrameColour, line);
 }
 
 void TCard::SaveUnderlay(const TCanvas& canvas) {
@@ -82,12 +124,17 @@ void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
 void TDeck::DrawAll(TCanvas& canvas) {
   FDrawOrder.clear();
   for (auto& card : Cards)
-    if (card->Visible)
+    if (card->Visible && card->Touches(canvas))
       FDrawOrder.push_back(card.get());
   std::stable_sort(FDrawOrder.begin(), FDrawOrder.end(),
                    [](const TCard* a, const TCard* b) { return a->ZOrder < b->ZOrder; });
-  for (const TCard* card : FDrawOrder)
-    card->Draw(canvas);
+  FVisible.Find(FDrawOrder, canvas.Origin, canvas.Picture.size());
+  for (size_t i = 0; i < FDrawOrder.size(); ++i) {
+    if (FVisible.Clipped(i))
+      FDrawOrder[i]->Draw(canvas, FVisible.Visible(i));
+    else
+      FDrawOrder[i]->Draw(canvas);
+  }
 }
 
 void TDeck::DrawSlot(TCanvas& canvas, int x, int y) const {

@@ -10,6 +10,7 @@
 #include "cards/Card.h"
 #include "cards/Clock.h"
 #include "cards/Shuffler.h"
+#include "cards/VisibleParts.h"
 
 class TCanvas;
 
@@ -88,5 +89,6 @@ class TDeck {
   std::unique_ptr<TShuffler> FShuffler;
   TClock* FClock;
   int FPictureLoads = 0;
-  std::vector<TCard*> FDrawOrder;
+  std::vector<const TCard*> FDrawOrder;
+  TVisibleParts FVisible;
 };

@@ -79,6 +79,26 @@ void ForSpans(QImage& dst, QPoint at, const QImage& src, const TMaskRuns* runs, 
   }
 }
 
+// The same for the pixels of `spans` (destination pixels) only.
+template <typename Span>
+void ForGivenSpans(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans,
+                   Span span) {
+  if (!Is32Bit(src))
+    return;
+  const QRect area = ClippedArea(dst, at, src.size());
+  if (area.isEmpty())
+    return;
+  const TRows rows(dst);
+  for (const TSpan& given : spans) {
+    if (given.Y < area.top() || given.Y > area.bottom())
+      continue;
+    const int left = std::max(given.Begin, area.left());
+    const int right = std::min(given.End, area.right() + 1);
+    if (left < right)
+      span(rows[given.Y] + left, SrcRow(src, given.Y - at.y()) + (left - at.x()), right - left);
+  }
+}
+
 void CopySpan(QRgb* out, const QRgb* in, int n) {
   std::memcpy(out, in, static_cast<size_t>(n) * sizeof(QRgb));
 }
@@ -156,6 +176,19 @@ void CopyOpaque(QImage& dst, QPoint at, const QImage& src) {
 
 void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs) {
   ForSpans(dst, at, src, &runs, CopySpan);
+}
+
+void CopyMasked(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans) {
+  ForGivenSpans(dst, at, src, spans, CopySpan);
+}
+
+void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans) {
+  ForGivenSpans(dst, at, src, spans, BlendSpan);
+}
+
+void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha,
+                   std::span<const TSpan> spans) {
+  ForGivenSpans(dst, at, src, spans, TConstantBlend(alpha));
 }
 
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src) {

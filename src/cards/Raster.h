@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QRect>
 #include <functional>
+#include <span>
 #include <vector>
 
 // Pixel-exact copies and blends between 32-bit pictures, clipped to the
@@ -34,6 +35,13 @@ class TMaskRuns {
   std::vector<TRun> FRuns;
 };
 
+// Pixels [Begin, End) of row Y of a picture.
+struct TSpan {
+  int Y;
+  int Begin;
+  int End;
+};
+
 // One channel of `dst` covered by premultiplied `src` with coverage `alpha`.
 inline uint8_t BlendChannel(int dst, int src, int alpha) {
   return static_cast<uint8_t>(src + (dst * (255 - alpha) + 127) / 255);
@@ -41,14 +49,20 @@ inline uint8_t BlendChannel(int dst, int src, int alpha) {
 
 void CopyOpaque(QImage& dst, QPoint at, const QImage& src);
 void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
+// The same three, over the pixels of `src` placed at `at` that fall within
+// `spans` (pixels of `dst`) only.
+void CopyMasked(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans);
 // Source-over with the source's own premultiplied alpha.
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src);
 // The same over the source pixels that `runs` marks only.
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
+void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans);
 // The whole source laid over at a constant opacity 0..255.
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha);
 // The same over the source pixels that `runs` marks only.
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha, const TMaskRuns& runs);
+void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha,
+                   std::span<const TSpan> spans);
 void FillRect(QImage& dst, const QRect& rect, QRgb colour);
 // An outline `width` pixels wide along the inside of `rect`.
 void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width = 1);
