@@ -5,10 +5,12 @@
 
 std::vector<QRect> TRepaintTracker::Changes(const TDeck& deck, const std::vector<QRect>& places) {
   std::vector<QRect> changed;
+  // Where a card was and where it is are two areas: a card dealt across the
+  // table must not repaint all that lies between.
   const auto mark = [&changed](const QRect& before, const QRect& now) {
-    const QRect both = before | now;
-    if (!both.isEmpty())
-      changed.push_back(both);
+    for (const QRect& area : {before, now})
+      if (!area.isEmpty())
+        changed.push_back(area);
   };
   const size_t count = static_cast<size_t>(deck.CardCount());
   if (FCards.size() != count)
