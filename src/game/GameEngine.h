@@ -181,16 +181,28 @@ class TGameEngine {
   const TDeck& Deck() const { return *FDeck; }
   // The table picture: WindowSize() times the screen's pixel ratio, which it
   // carries; the table is drawn on it at LayoutScale() times that ratio.
-  const QImage& TablePicture() const { return FTablePicture; }
-  // The winner celebration draws on the table picture.
-  QImage& TablePicture() { return FTablePicture; }
+  // It is kept by default. A window that paints the table straight from its
+  // state (PaintPixels) turns it off, and then a picture exists only while
+  // the celebration draws on one (HoldTablePicture), until RepaintAll.
+  void SetKeepPicture(bool keep);
+  // The table as shown: the picture, or a full repaint when none is kept.
+  QImage TablePicture() const;
+  // The picture there is (null while none is kept or held).
+  const QImage& KeptPicture() const { return FTablePicture; }
+  // A picture of the whole table to draw on, painted now if none is kept.
+  QImage& HoldTablePicture();
+  // Paints the table's pixels from `origin` on (device pixels of the
+  // window's table) into `piece`, as the picture would hold them, a card
+  // that is turning over included.
+  void PaintPixels(QImage& piece, QPoint origin) const;
   RefreshProc Refresh() {
     return [this](bool full) { Redraw(full); };
   }
   // The table painted afresh in full, as a frame must look after Redraw.
   QImage PaintedInFull() const;
-  // Makes the next Redraw paint the whole table (after something else drew on it).
-  void RepaintAll() { FRepaintAll = true; }
+  // Makes the next Redraw paint the whole table (after something else drew
+  // on it), and lets a held picture go.
+  void RepaintAll();
   // A debug switch: every frame repaints and shows the whole table.
   bool FullRepaints = false;
   // True while a card turns over straight on the picture, between frames
@@ -239,6 +251,7 @@ class TGameEngine {
   void TurnUpSourceTop(int cs);
   // Turns a card over on the table with the game's flip animation.
   void FlipOnTable(TCard& card);
+  void FlipOnPiece(TCard& card);
   void FinishPlacement();
   void WinSequence();
   void StartCountedGame(bool played);
@@ -280,6 +293,12 @@ class TGameEngine {
   bool FFitCards = false;
   int FTableShift = 0;
   QImage FTablePicture;
+  bool FKeepPicture = true;
+  // With no picture kept, a card turns over on a piece of the table around
+  // it, shown over the table's state while it turns.
+  QImage FDirectPiece;
+  QPoint FDirectOrigin;
+  bool FShowDirectPiece = false;
   TRepaintTracker FTracker;
   bool FRepaintAll = true;
   QRect FDirectArea;

@@ -50,6 +50,10 @@ void TGameEngine::TurnUpSourceTop(int cs) {
 }
 
 void TGameEngine::FlipOnTable(TCard& card) {
+  if (FTablePicture.isNull()) {
+    FlipOnPiece(card);
+    return;
+  }
   TCanvas canvas(FTablePicture);
   // The turning frames are drawn straight onto the picture, over the card's
   // place, and only that place is shown; complete frames come between.
@@ -58,6 +62,26 @@ void TGameEngine::FlipOnTable(TCard& card) {
     FDirectArea = full ? QRect() : place;
     Redraw(full);
   });
+}
+
+// The same with no table picture: the frames are drawn on a piece of the
+// table around the card, painted from the table without it, and the window
+// shows that piece over the table while the card turns.
+void TGameEngine::FlipOnPiece(TCard& card) {
+  const QRect pixels = FDeck->Scale().Cover(card.ShadowRect());
+  FDirectOrigin = pixels.topLeft();
+  FDirectPiece = QImage(pixels.size(), QImage::Format_RGB32);
+  TCanvas canvas(FDirectPiece, FDirectOrigin);
+  const QRect place = card.BoundsRect();
+  FDeck->FlipCard(card, canvas, 20, 5, [this, place](bool full) {
+    FDirectArea = full ? QRect() : place;
+    FShowDirectPiece = !full;
+    if (full)
+      PaintPixels(FDirectPiece, FDirectOrigin);
+    Redraw(full);
+  });
+  FShowDirectPiece = false;
+  FDirectPiece = QImage();
 }
 
 bool TGameEngine::HomeMove(const TTablePos& source, const TTablePos& dest) {

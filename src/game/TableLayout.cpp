@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "cards/Canvas.h"
+#include "cards/Raster.h"
 #include "game/GameEngine.h"
 
 namespace {
@@ -114,7 +115,9 @@ void TGameEngine::Redraw(bool full) {
     const QRect inside = area & TableRect();
     if (inside.isEmpty())
       continue;
-    PaintArea(FTablePicture, inside);
+    // With no picture the window paints what it is shown from the state.
+    if (!FTablePicture.isNull())
+      PaintArea(FTablePicture, inside);
     shown += inside;
   }
   FHost.ShowTable(shown);
@@ -129,11 +132,39 @@ void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
   if (pixels.isEmpty())
     return;
   QImage piece = PictureArea(picture, pixels);
+  PaintPixels(piece, pixels.topLeft());
+}
+
+void TGameEngine::PaintPixels(QImage& piece, QPoint origin) const {
   piece.fill(TCanvas::TableColour);
-  TCanvas canvas(piece, pixels.topLeft());
+  TCanvas canvas(piece, origin);
   DrawPlaces(canvas);
   FDeck->DrawAll(canvas);
   PaintFocusFrame(canvas, FFocusFrame, FDeck->Scale());
+  if (FShowDirectPiece)
+    Raster::CopyOpaque(piece, FDirectOrigin - origin, FDirectPiece);
+}
+
+void TGameEngine::SetKeepPicture(bool keep) {
+  FKeepPicture = keep;
+  FTablePicture = keep ? NewTablePicture() : QImage();
+  FRepaintAll = true;
+}
+
+QImage TGameEngine::TablePicture() const {
+  return FTablePicture.isNull() ? PaintedInFull() : FTablePicture;
+}
+
+QImage& TGameEngine::HoldTablePicture() {
+  if (FTablePicture.isNull())
+    FTablePicture = PaintedInFull();
+  return FTablePicture;
+}
+
+void TGameEngine::RepaintAll() {
+  FRepaintAll = true;
+  if (!FKeepPicture)
+    FTablePicture = QImage();
 }
 
 QImage TGameEngine::PaintedInFull() const {
@@ -203,7 +234,9 @@ void TGameEngine::FitTable() {
   FTableShift = FFitCards ? std::max(0, (FTableSize.width() - BaseTable.width()) / 2) : 0;
   FDeck->SetPixelRatio(FLayoutScale * FScreenRatio);
   PlaceOrigins();
-  FTablePicture = NewTablePicture();
+  // A held picture stays held, at the new size.
+  if (FKeepPicture || !FTablePicture.isNull())
+    FTablePicture = NewTablePicture();
   FRepaintAll = true;
   Relayout();
   Redraw(true);

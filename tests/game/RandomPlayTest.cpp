@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <random>
 
+#include "cards/RepaintTracker.h"
 #include "game/EngineFixture.h"
 
 namespace {
@@ -351,19 +352,33 @@ INSTANTIATE_TEST_SUITE_P(Shards, RandomPlayTest, ::testing::Range(0u, 4u));
 // only the changed region, must show the picture as it is; also when the
 // picture has several pixels per table pixel, for a screen with a device
 // pixel ratio of 1.5 or 2.
-class TrackedRepaintTest : public RandomPlayer, public ::testing::WithParamInterface<double> {};
+// With no picture kept, the window paints what it is shown from the table's
+// state: the screen must end up the same.
+struct TRepaintCase {
+  double Ratio;
+  bool KeepPicture;
+};
+
+class TrackedRepaintTest : public RandomPlayer,
+                           public ::testing::WithParamInterface<TRepaintCase> {};
 
 TEST_P(TrackedRepaintTest, EveryFrameEqualsAFullRepaintAndShowsAllItChanged) {
-  const TPixelScale scale(GetParam());
+  const TPixelScale scale(GetParam().Ratio);
   Engine.SetPixelRatio(scale.Ratio());
+  Engine.SetKeepPicture(GetParam().KeepPicture);
   QImage screen;
   int frames = 0, wrong = 0, unshown = 0;
   Host.OnShowTable = [&] {
-    const QImage& picture = Engine.TablePicture();
+    const QImage picture = Engine.TablePicture();
     if (screen.size() != picture.size())
       screen = QImage(picture.size(), picture.format());  // what the window showed is lost
     for (const QRect& shown : Host.LastShown) {
       const QRect area = scale.Cover(shown) & picture.rect();
+      if (!GetParam().KeepPicture) {
+        QImage piece = PictureArea(screen, area);
+        Engine.PaintPixels(piece, area.topLeft());
+        continue;
+      }
       for (int y = area.top(); y <= area.bottom(); ++y)
         std::copy_n(picture.constScanLine(y) + area.left() * 4, area.width() * 4,
                     screen.scanLine(y) + area.left() * 4);
@@ -391,4 +406,11 @@ TEST_P(TrackedRepaintTest, EveryFrameEqualsAFullRepaintAndShowsAllItChanged) {
   EXPECT_EQ(unshown, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(PixelRatios, TrackedRepaintTest, ::testing::Values(1.0, 1.5, 2.0));
+INSTANTIATE_TEST_SUITE_P(PixelRatios, TrackedRepaintTest,
+                         ::testing::Values(TRepaintCase{1.0, true}, TRepaintCase{1.5, true},
+                                           TRepaintCase{2.0, true}, TRepaintCase{1.5, false}),
+                         [](const auto& info) {
+                           return "ratio" +
+                                  std::to_string(static_cast<int>(info.param.Ratio * 10)) +
+                                  (info.param.KeepPicture ? "Picture" : "FromState");
+                         });

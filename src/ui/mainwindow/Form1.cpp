@@ -69,7 +69,10 @@ TForm1::TForm1(TSoundOutput* soundOutput, TClock* clock, QWidget* parent,
     FEngine->RepaintAll();
     FEngine->Redraw(true);
   });
-  Image1->SetPicture(&FEngine->TablePicture());
+  // The table is painted straight from the engine's state: no picture of
+  // the whole window is kept beside the window's own.
+  FEngine->SetKeepPicture(false);
+  Image1->SetPicture(&FEngine->KeptPicture());
   Image1->CheckPixelRatio();
   MakeHint();
   // The cards are gathered before the table's first paint, which then shows

@@ -85,7 +85,7 @@ void TForm1::SetGameClock(bool on) {
 }
 
 void TForm1::ShowWinner() {
-  FWinner->Sequence.ShowWinner(FEngine->TablePicture());
+  FWinner->Sequence.ShowWinner(FEngine->HoldTablePicture());
 }
 
 bool TForm1::FireworksRunning() const {

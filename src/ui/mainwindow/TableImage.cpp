@@ -9,6 +9,7 @@
 
 #include "cards/Canvas.h"
 #include "cards/PixelScale.h"
+#include "game/GameEngine.h"
 #include "game/GameHost.h"
 #include "ui/mainwindow/TableAccessible.h"
 
@@ -82,26 +83,43 @@ void TTableImage::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   // The picture holds the screen's pixels, whatever table pixels it shows.
   const TPixelScale scale(devicePixelRatioF());
-  // Between a resize and the next repaint of the table the picture may be
-  // smaller than the window.
-  if (FPicture == nullptr || FPicture->size() != scale.Size(size()))
-    painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
-  if (FPicture == nullptr)
-    return;
   // A new ratio is taken up after this paint: the table is repainted for it.
   if (devicePixelRatioF() != FRatio)
     QTimer::singleShot(0, this, [this] { CheckPixelRatio(); });
-  if (scale.IsOne()) {
-    for (const QRect& area : event->region())
-      painter.drawImage(area, *FPicture, area);
+  const bool picture = FPicture != nullptr && !FPicture->isNull();
+  // Between a resize and the next repaint of the table the picture may be
+  // smaller than the window.
+  if (picture && FPicture->size() != scale.Size(size()))
+    painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
+  if (!picture && FEngine == nullptr) {
+    painter.fillRect(event->rect(), QColor(TCanvas::TableColour));
     return;
   }
-  // The picture's pixels are the screen's: undo the painter's scaling and
-  // copy them one to one.
-  painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+  // The pixels are the screen's: undo the painter's scaling and copy them
+  // one to one.
+  if (!scale.IsOne())
+    painter.setWorldTransform(QTransform::fromScale(1 / scale.Ratio(), 1 / scale.Ratio()));
+  const QRect screen(QPoint(), scale.Size(size()));
   for (const QRect& area : event->region()) {
-    const QRect pixels = scale.Cover(area) & FPicture->rect();
-    painter.drawImage(pixels, *FPicture, pixels);
+    const QRect pixels = scale.IsOne() ? area : scale.Cover(area) & screen;
+    if (picture) {
+      const QRect from = pixels & FPicture->rect();
+      painter.drawImage(from, *FPicture, from);
+    } else
+      PaintFromTable(painter, pixels);
+  }
+}
+
+// With no picture kept the table's state is painted in bands of rows, so
+// that even a whole large window needs only a small piece at a time.
+void TTableImage::PaintFromTable(QPainter& painter, const QRect& pixels) const {
+  constexpr int BandRows = 128;
+  for (int top = pixels.top(); top <= pixels.bottom(); top += BandRows) {
+    const QRect band(pixels.left(), top, pixels.width(),
+                     std::min(BandRows, pixels.bottom() + 1 - top));
+    QImage piece(band.size(), QImage::Format_RGB32);
+    FEngine->PaintPixels(piece, band.topLeft());
+    painter.drawImage(band.topLeft(), piece);
   }
 }
 

@@ -6,12 +6,14 @@
 
 class QImage;
 class QKeyEvent;
+class QPainter;
 class QRegion;
 class TGameEngine;
 class TTableAnnouncer;
 
-// The card table on the window: it shows the table picture as it is and
-// hands presses, moves and releases, in table pixels, to its owner. The
+// The card table on the window: it shows the table picture as it is, or with
+// no picture paints the engine's table straight from its state, and hands
+// presses, moves and releases, in table pixels, to its owner. The
 // picture holds the screen's own pixels, drawn for its device pixel ratio:
 // they are shown one to one. With fitted cards a table pixel is
 // LayoutScale() window pixels large.
@@ -63,6 +65,8 @@ class TTableImage : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void PaintFromTable(QPainter& painter, const QRect& pixels) const;
+
   const QImage* FPicture = nullptr;
   double FRatio = 0;
   const TGameEngine* FEngine = nullptr;
