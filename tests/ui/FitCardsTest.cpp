@@ -2,6 +2,7 @@
 // once a resize settles, and play through the window's pixels.
 #include <gtest/gtest.h>
 
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +21,14 @@ class FitCardsTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form));
   }
   TGameEngine& Engine() { return Form.Engine(); }
+  // The window's own pixels of the table, as the screen shows them.
+  QImage ShownTable() {
+    const QPoint at = Form.Image1->mapTo(&Form, QPoint());
+    return Form.screen()
+        ->grabWindow(Form.winId(), at.x(), at.y(), Form.Image1->width(), Form.Image1->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+  }
   void Drag(QPoint from, QPoint to) {  // in table pixels
     SendMouse(Form.Image1, QEvent::MouseButtonPress, from);
     for (int i = 1; i <= 15; ++i)
@@ -53,6 +62,8 @@ TEST_F(FitCardsTest, ResizedOnceSettledThenPlayedAtScaleTwo) {
     Form.resize(Form.size() - Form.Image1->size() + table - QSize(step * 90, step * 50));
   QApplication::processEvents();
   ASSERT_EQ(Engine().WindowSize(), table);
+  // Painted from the table's state at the scale it was laid out for.
+  EXPECT_EQ(ShownTable(), Engine().PaintedInFull());
   EXPECT_EQ(Engine().Deck().PictureLoads(), loads + 1);
   ASSERT_EQ(Form.Image1->LayoutScale(), 2.0);
 
@@ -66,7 +77,8 @@ TEST_F(FitCardsTest, ResizedOnceSettledThenPlayedAtScaleTwo) {
   Drag(Engine().SlotPoint(0, 1) + QPoint(30, 10), Engine().SlotPoint(1, 0) + QPoint(30, 50));
   EXPECT_EQ(Engine().Table.PileCount(1), 3);
   EXPECT_EQ(Engine().Table.Slot(1, 2)->Position, Engine().SlotPoint(1, 2));
-  EXPECT_EQ(Engine().TablePicture(), Engine().PaintedInFull());
+  // Each frame was painted from the table's state into the window's pixels.
+  EXPECT_EQ(ShownTable(), Engine().PaintedInFull());
 }
 
 // Every window pixel lies in one table pixel; the first window pixel of a

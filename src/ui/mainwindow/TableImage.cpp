@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "cards/Canvas.h"
 #include "cards/PixelScale.h"
+#include "cards/RepaintTracker.h"
 #include "game/GameEngine.h"
 #include "game/GameHost.h"
 #include "ui/mainwindow/TableAccessible.h"
@@ -56,6 +58,9 @@ QRect TTableImage::WindowArea(const QRect& table) const {
 }
 
 void TTableImage::ShowChanged(const QRegion& changed) {
+  // A table laid out afresh is shown before its owner hears of the new scale.
+  if (FEngine != nullptr)
+    FScale = FEngine->LayoutScale();
   FAnnouncer->Update();
   if (FScale == 1.0 && devicePixelRatioF() == std::floor(devicePixelRatioF())) {
     repaint(changed);
@@ -110,9 +115,25 @@ void TTableImage::paintEvent(QPaintEvent* event) {
   }
 }
 
-// With no picture kept the table's state is painted in bands of rows, so
-// that even a whole large window needs only a small piece at a time.
+// With no picture kept the table's state is painted straight into the
+// window's own pixels when the painter draws into a 32-bit picture (the
+// raster backing store); else in bands of rows, each copied, so that even a
+// whole large window needs only a small piece at a time.
 void TTableImage::PaintFromTable(QPainter& painter, const QRect& pixels) const {
+  QPaintEngine* engine = painter.paintEngine();
+  QPaintDevice* device = engine != nullptr ? engine->paintDevice() : nullptr;
+  if (device != nullptr && engine->type() == QPaintEngine::Raster &&
+      device->devType() == QInternal::Image) {
+    auto& window = *static_cast<QImage*>(device);
+    const QTransform& transform = painter.deviceTransform();
+    const QRect target = pixels.translated(transform.map(QPointF()).toPoint());
+    if (window.depth() == 32 && transform.type() <= QTransform::TxTranslate &&
+        window.rect().contains(target)) {
+      QImage piece = PictureArea(window, target);
+      FEngine->PaintPixels(piece, pixels.topLeft());
+      return;
+    }
+  }
   constexpr int BandRows = 128;
   for (int top = pixels.top(); top <= pixels.bottom(); top += BandRows) {
     const QRect band(pixels.left(), top, pixels.width(),
