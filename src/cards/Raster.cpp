@@ -103,47 +103,48 @@ void CopySpan(QRgb* out, const QRgb* in, int n) {
   std::memcpy(out, in, static_cast<size_t>(n) * sizeof(QRgb));
 }
 
+// Every colour channel of `c` times f / 255, rounded (f 0..255): red and
+// blue in one multiplication, green in another. (x + 128 + (x + 128) / 256)
+// / 256 is x / 255 rounded for every x up to 255 * 255, as BlendChannel's
+// (x + 127) / 255 is.
+inline QRgb ScaleChannels(QRgb c, uint32_t f) {
+  uint32_t rb = (c & 0xff00ffu) * f + 0x800080u;
+  rb = ((rb + ((rb >> 8) & 0xff00ffu)) >> 8) & 0xff00ffu;
+  uint32_t g = (c & 0x00ff00u) * f + 0x008000u;
+  g = ((g + ((g >> 8) & 0x00ff00u)) >> 8) & 0x00ff00u;
+  return rb | g;
+}
+
+// The colour channels of a and b added, each kept to 8 bits; opaque.
+inline QRgb AddChannels(QRgb a, QRgb b) {
+  const uint32_t rb = ((a & 0xff00ffu) + (b & 0xff00ffu)) & 0xff00ffu;
+  const uint32_t g = ((a & 0x00ff00u) + (b & 0x00ff00u)) & 0x00ff00u;
+  return 0xff000000u | rb | g;
+}
+
 void BlendSpan(QRgb* out, const QRgb* in, int n) {
   for (int i = 0; i < n; ++i) {
     const QRgb s = in[i];
-    const int a = qAlpha(s);
+    const uint32_t a = qAlpha(s);
     if (a == 0)
       continue;
-    if (a == 255) {  // what the blend below gives, faster
-      out[i] = s;
-      continue;
-    }
-    const QRgb d = out[i];
-    out[i] = qRgb(BlendChannel(qRed(d), qRed(s), a), BlendChannel(qGreen(d), qGreen(s), a),
-                  BlendChannel(qBlue(d), qBlue(s), a));
+    out[i] = a == 255 ? s : AddChannels(s, ScaleChannels(out[i], 255 - a));
   }
 }
 
-// With one opacity for the whole picture each channel is a sum of two table
-// lookups: the source's share and what is left of the destination.
+// With one opacity for the whole picture each channel is the source's share
+// plus what is left of the destination.
 class TConstantBlend {
  public:
-  explicit TConstantBlend(int alpha) {
-    alpha = std::clamp(alpha, 0, 255);
-    for (size_t v = 0; v < 256; ++v) {
-      FSource[v] = static_cast<uint8_t>((static_cast<int>(v) * alpha + 127) / 255);
-      FKept[v] = BlendChannel(static_cast<int>(v), 0, alpha);
-    }
-  }
+  explicit TConstantBlend(int alpha)
+      : FSource(static_cast<uint32_t>(std::clamp(alpha, 0, 255))), FKept(255 - FSource) {}
   void operator()(QRgb* out, const QRgb* in, int n) const {
-    for (int i = 0; i < n; ++i) {
-      const QRgb s = in[i];
-      const QRgb d = out[i];
-      out[i] = qRgb(Channel(qRed(d), qRed(s)), Channel(qGreen(d), qGreen(s)),
-                    Channel(qBlue(d), qBlue(s)));
-    }
+    for (int i = 0; i < n; ++i)
+      out[i] = AddChannels(ScaleChannels(in[i], FSource), ScaleChannels(out[i], FKept));
   }
 
  private:
-  uint8_t Channel(int d, int s) const {
-    return static_cast<uint8_t>(FSource[static_cast<size_t>(s)] + FKept[static_cast<size_t>(d)]);
-  }
-  std::array<uint8_t, 256> FSource{}, FKept{};
+  uint32_t FSource, FKept;
 };
 
 }  // namespace
