@@ -122,13 +122,15 @@ inline QRgb AddChannels(QRgb a, QRgb b) {
   return 0xff000000u | rb | g;
 }
 
+// Without branches, so that the compiler can blend several pixels at once:
+// a transparent source pixel leaves the destination, an opaque one replaces
+// it (the scaled destination is 0 then).
 void BlendSpan(QRgb* out, const QRgb* in, int n) {
   for (int i = 0; i < n; ++i) {
     const QRgb s = in[i];
     const uint32_t a = qAlpha(s);
-    if (a == 0)
-      continue;
-    out[i] = a == 255 ? s : AddChannels(s, ScaleChannels(out[i], 255 - a));
+    const QRgb blended = AddChannels(s, ScaleChannels(out[i], 255 - a));
+    out[i] = a == 0 ? out[i] : blended;
   }
 }
 
