@@ -163,6 +163,10 @@ void TDeck::AnimateCards(QPoint from, QPoint to, int steps, int delayMs, const T
     const QPoint offset(static_cast<int>(std::nearbyint(stepX * i)),
                         static_cast<int>(std::nearbyint(stepY * i)));
     PlaceCards(from + offset, cards, i < steps);
+    // A frame that would stay on the screen for no time at all is not
+    // shown: the next frame shows what it changed too.
+    if (delayMs <= 0 && i < steps)
+      continue;
     refresh(true);
     FClock->Delay(delayMs);
   }

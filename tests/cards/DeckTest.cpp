@@ -300,14 +300,20 @@ TEST_F(DeckTest, AnimateCardsRoundsHalfwayStepsToEven) {
   Put(0, QPoint(0, 0));
   std::vector<QPoint> path;
   // 5 pixels in 2 steps: 2.5 rounds to 2; -5 in 2 steps: -2.5 rounds to -2.
-  Deck.AnimateCards(QPoint(0, 0), QPoint(5, -5), 2, 0, {0},
+  Deck.AnimateCards(QPoint(0, 0), QPoint(5, -5), 2, 1, {0},
                     [&](bool) { path.push_back(Deck.Card(0).Position); });
   EXPECT_EQ(path, (std::vector<QPoint>{{0, 0}, {2, -2}, {5, -5}}));
   path.clear();
   // 3 pixels in 2 steps: 1.5 rounds to 2.
-  Deck.AnimateCards(QPoint(0, 0), QPoint(3, 0), 2, 0, {0},
+  Deck.AnimateCards(QPoint(0, 0), QPoint(3, 0), 2, 1, {0},
                     [&](bool) { path.push_back(Deck.Card(0).Position); });
   EXPECT_EQ(path[1], QPoint(2, 0));
+  // With no wait between them no frame but the last would be seen: only it
+  // is shown.
+  path.clear();
+  Deck.AnimateCards(QPoint(0, 0), QPoint(3, 0), 2, 0, {0},
+                    [&](bool) { path.push_back(Deck.Card(0).Position); });
+  EXPECT_EQ(path, (std::vector<QPoint>{{3, 0}}));
 }
 
 TEST_F(DeckTest, AnimateCardsWithoutRefreshDoesNothing) {
