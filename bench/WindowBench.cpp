@@ -87,10 +87,19 @@ void WindowFitResize(benchmark::State& state) {
   state.counters["other_scale"] = form.Engine().LayoutScale();
 }
 
+// A new deal with fitted cards, its waits taking no time: the painting and
+// showing of its frames, each shown at once as on the screen.
+void WindowFitNewDeal(benchmark::State& state) {
+  std::unique_ptr<TBenchWindow> window(FitWindow(state));
+  for (auto _ : state)
+    window->Form.Engine().NewGame();
+}
+
 BENCHMARK(WindowFitDragFrame)
     ->Args({1900, 1000})
     ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowFitNewDeal)->Args({1900, 1000})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowFitResize)->Args({1900, 1000})->Args({3840, 2160})->Unit(benchmark::kMillisecond);
 BENCHMARK(WindowRedraw)->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowDragFrame)->Unit(benchmark::kMicrosecond);
