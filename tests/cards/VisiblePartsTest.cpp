@@ -17,6 +17,10 @@ struct TPileCase {
   uint32_t Seed;
 };
 
+void PrintTo(const TPileCase& pile, std::ostream* os) {
+  *os << pile.Name;
+}
+
 class VisiblePartsTest : public ::testing::TestWithParam<TPileCase> {};
 
 // Cards heaped the ways a table heaps them: a jittered stock, fanned

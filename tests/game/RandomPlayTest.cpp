@@ -359,6 +359,10 @@ struct TRepaintCase {
   bool KeepPicture;
 };
 
+void PrintTo(const TRepaintCase& c, std::ostream* os) {
+  *os << "ratio " << c.Ratio << (c.KeepPicture ? ", picture kept" : ", painted from the state");
+}
+
 class TrackedRepaintTest : public RandomPlayer,
                            public ::testing::WithParamInterface<TRepaintCase> {};
 
