@@ -205,8 +205,9 @@ class TGameEngine {
   void RepaintAll();
   // A debug switch: every frame repaints and shows the whole table.
   bool FullRepaints = false;
-  // True while a card turns over straight on the picture, between frames
-  // that are not complete tables.
+  // True while a card turns over straight on the picture (or on its piece of
+  // the table, with no picture kept), between frames that are not complete
+  // tables.
   bool DrawingDirect() const { return !FDirectArea.isNull(); }
 
   TTable Table;

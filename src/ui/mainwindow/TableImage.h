@@ -25,6 +25,8 @@ class TTableImage : public QWidget {
   explicit TTableImage(QWidget* parent = nullptr);
   ~TTableImage() override;
 
+  // The picture to show while it is not null; otherwise the engine's table
+  // is painted from its state.
   void SetPicture(const QImage* picture) { FPicture = picture; }
   void SetLayoutScale(double scale) { FScale = scale; }
   double LayoutScale() const { return FScale; }
