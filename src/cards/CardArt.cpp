@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 #include <vector>
 
 #include "cards/CardArtDetail.h"
@@ -47,12 +48,12 @@ void CutOutline(QImage& image) {
   const CardOutline::TShape outline(size, image.devicePixelRatio());
   for (int y = 0; y < size.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = 0; x < size.width(); ++x) {
-      if (outline.IsOutside(x, y))
-        row[x] = TableColour;
-      else if (outline.IsBorder(x, y))
-        row[x] = OutlineColour;
-    }
+    const auto [first, end] = outline.Inside(y);
+    std::fill(row, row + std::clamp(first, 0, size.width()), TableColour);
+    std::fill(row + std::clamp(end, first, size.width()), row + size.width(), TableColour);
+    for (const auto& [from, to] : outline.BorderRuns(y))
+      if (from < to)
+        std::fill(row + from, row + to, OutlineColour);
   }
 }
 

@@ -52,6 +52,33 @@ bool TShape::IsBorder(int x, int y, int width) const {
   return false;
 }
 
+TShape::TRun TShape::Inside(int y) const {
+  const int w = FSize.width();
+  const int h = FSize.height();
+  if (y < 0 || y >= h)
+    return {w, 0};
+  const int cut = CornerCut(std::min(y, h - 1 - y));
+  return {cut, w - cut};
+}
+
+// A pixel touches the outside across its row within `width` of the row's
+// ends, or up or down where a row within `width` is narrower. Rows nearer
+// the top or bottom edge are never wider, so the narrowest of those rows
+// bounds it.
+std::array<TShape::TRun, 2> TShape::BorderRuns(int y, int width) const {
+  const auto [first, end] = Inside(y);
+  int left = first + width;
+  int right = end - width;
+  for (int d = 1; d <= width; ++d)
+    for (const int row : {y - d, y + d}) {
+      const auto [rowFirst, rowEnd] = Inside(row);
+      left = std::max(left, rowFirst);
+      right = std::min(right, rowEnd);
+    }
+  const int leftEnd = std::min(left, end);
+  return {TRun{first, leftEnd}, TRun{std::max(right, leftEnd), end}};
+}
+
 int CornerCut(int rowFromEdge, QSize cardSize, double ratio) {
   return TShape(cardSize, ratio).CornerCut(rowFromEdge);
 }

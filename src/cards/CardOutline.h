@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QSize>
+#include <array>
+#include <utility>
 #include <vector>
 
 // The rounded outline shared by every card picture of one size: the mask, the
@@ -30,6 +32,13 @@ class TShape {
   // picture's edge: the one-pixel border line of a card. With a `width`
   // above 1, the pixels up to that many steps away from the outside.
   bool IsBorder(int x, int y, int width = 1) const;
+
+  // The same questions a whole row at a time, as runs of pixels [from, to)
+  // (a run with to <= from is empty). A row's card pixels are one run; its
+  // border pixels, two runs, at its left and its right end.
+  using TRun = std::pair<int, int>;
+  TRun Inside(int y) const;
+  std::array<TRun, 2> BorderRuns(int y, int width = 1) const;
 
  private:
   QSize FSize;

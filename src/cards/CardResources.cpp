@@ -20,14 +20,19 @@ constexpr int SlotInset = 3;
 // two sizes of fitted cards) and the screen's own for the side windows.
 constexpr size_t KeptRatios = 3;
 
+// Pixels `from` to before `to` of a row (none if `to` is not past `from`).
+void FillRun(QImage& image, int y, int from, int to, QRgb colour) {
+  if (from < to)
+    Raster::FillRect(image, QRect(from, y, to - from, 1), colour);
+}
+
 // The card's outline filled with `colour` at `at`, leaving the rest as it is.
 void FillOutline(QImage& image, QPoint at, const TCardMetrics& card, QRgb colour) {
   const CardOutline::TShape outline(card.DeviceSize, card.Scale.Ratio());
-  const QSize size = card.DeviceSize;
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      if (!outline.IsOutside(x, y))
-        image.setPixel(at.x() + x, at.y() + y, colour);
+  for (int y = 0; y < card.DeviceSize.height(); ++y) {
+    const auto [from, to] = outline.Inside(y);
+    FillRun(image, at.y() + y, at.x() + from, at.x() + to, colour);
+  }
 }
 
 QImage DrawMask(const TCardMetrics& card) {
@@ -52,12 +57,10 @@ QImage DrawSlot(const TCardMetrics& card) {
   const CardOutline::TShape inner(size - QSize(2 * inset, 2 * inset), card.Scale.Ratio());
   const int line = card.DeviceFrame;
   for (int y = 0; y < size.height(); ++y) {
-    for (int x = 0; x < size.width(); ++x) {
-      const bool outerLine = outer.IsBorder(x, y, line);
-      const bool innerLine = inner.IsBorder(x - inset, y - inset, line);
-      if (outerLine || innerLine)
-        slot.setPixel(x, y, SlotLineColour);
-    }
+    for (const auto& [from, to] : outer.BorderRuns(y, line))
+      FillRun(slot, y, from, to, SlotLineColour);
+    for (const auto& [from, to] : inner.BorderRuns(y - inset, line))
+      FillRun(slot, y, from + inset, to + inset, SlotLineColour);
   }
   return slot;
 }

@@ -149,6 +149,7 @@ class TGameEngine {
   // Paints what changed since the last frame (full) and shows it, or only
   // shows what was drawn straight onto the picture (not full).
   void Redraw(bool full);
+  void ShowChanges();
   void DrawPlaces(TCanvas& canvas) const;
   // The table's size in window pixels.
   void ResizeTable(QSize size);
@@ -198,6 +199,10 @@ class TGameEngine {
   RefreshProc Refresh() {
     return [this](bool full) { Redraw(full); };
   }
+  // Shows a frame that was held back because the host had just shown one
+  // (TGameHost::FrameDue): what changed since the table was last shown.
+  void ShowHeldFrame();
+  bool FrameHeld() const { return FFrameHeld; }
   // The table painted afresh in full, as a frame must look after Redraw.
   QImage PaintedInFull() const;
   // Makes the next Redraw paint the whole table (after something else drew
@@ -302,6 +307,9 @@ class TGameEngine {
   bool FShowDirectPiece = false;
   TRepaintTracker FTracker;
   bool FRepaintAll = true;
+  // A frame painted from the table's state waits for the host to be able to
+  // show it; the tracker still holds the table as last shown.
+  bool FFrameHeld = false;
   QRect FDirectArea;
   // The game on the table has been counted (or there is none); a step was
   // taken in it.

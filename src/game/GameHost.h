@@ -35,6 +35,11 @@ class TGameHost {
 
   // Shows the table picture where it changed since it was last shown.
   virtual void ShowTable(const QRegion& changed) = 0;
+  // Whether a frame of the table painted from its state may be shown now.
+  // A window says no while its last frame is younger than one refresh of
+  // its screen, which could not show the new one yet; it then calls the
+  // engine's ShowHeldFrame once a frame is due.
+  virtual bool FrameDue() { return true; }
   // Lets pending window events through once.
   virtual void ProcessMessages() = 0;
   virtual TClock& Clock() = 0;

@@ -23,6 +23,8 @@ class TRecordingHost : public TGameHost {
   };
 
   void ShowTable(const QRegion& changed) override;
+  // Every frame is due unless OnFrameDue says otherwise.
+  bool FrameDue() override { return !OnFrameDue || OnFrameDue(); }
   void ProcessMessages() override;
   TClock& Clock() override { return FClock; }
   void PlaySound(int sound, bool loop) override { Sounds.push_back({sound, loop}); }
@@ -100,6 +102,8 @@ class TRecordingHost : public TGameHost {
   std::function<void()> OnMessages;
   // Runs each time the table picture is shown, to watch animations frame by frame.
   std::function<void()> OnShowTable;
+  // Answers FrameDue, as a window does that has just shown a frame.
+  std::function<bool()> OnFrameDue;
 
  private:
   TManualClock FClock;

@@ -102,9 +102,30 @@ void TGameEngine::Relayout() {
 
 void TGameEngine::Redraw(bool full) {
   if (!full) {
+    // What is drawn straight on the table shows the rest of the state as it
+    // is now, so a held frame goes first: the screen never mixes the two.
+    if (FFrameHeld)
+      ShowChanges();
     FHost.ShowTable(FullRepaints ? QRegion(TableRect()) : QRegion(FDirectArea));
     return;
   }
+  // A kept picture is painted at every frame: a card turning over is drawn
+  // on what it holds. Painted from the state, a frame the screen could not
+  // show yet is merged into the next one.
+  if (FTablePicture.isNull() && !FHost.FrameDue()) {
+    FFrameHeld = true;
+    return;
+  }
+  ShowChanges();
+}
+
+void TGameEngine::ShowHeldFrame() {
+  if (FFrameHeld)
+    ShowChanges();
+}
+
+void TGameEngine::ShowChanges() {
+  FFrameHeld = false;
   std::vector<QRect> changed = FTracker.Changes(*FDeck, PlaceRects());
   NoteFocusFrame(changed);
   if (FRepaintAll || FullRepaints)

@@ -165,6 +165,35 @@ std::array<double, 3> MeanColour(const QImage& image) {
 
 // --- Every picture
 
+// The row runs that pictures are cut with say of every pixel what the
+// pixel rule says, at any ratio and border width, in the rows just off the
+// picture too.
+TEST(CardOutlineRows, AgreeWithThePixelRule) {
+  struct TCase {
+    QSize Card;
+    double Ratio;
+    int Width;
+  };
+  const auto large = CardOutline::LargeSize;
+  const auto small = CardOutline::SmallSize;
+  for (const TCase& c : {TCase{large, 1, 1}, TCase{small, 1, 1}, TCase{large * 1.25, 1.25, 1},
+                         TCase{large * 4.375, 4.375, 1}, TCase{large * 4.375, 4.375, 4},
+                         TCase{small * 2, 2, 2}, TCase{QSize(3, 5), 1, 1}, TCase{large, 1, 3}}) {
+    const CardOutline::TShape shape(c.Card, c.Ratio);
+    for (int y = -2; y < c.Card.height() + 2; ++y) {
+      const auto inside = shape.Inside(y);
+      const auto runs = shape.BorderRuns(y, c.Width);
+      for (int x = -1; x <= c.Card.width(); ++x) {
+        const auto in = [x](std::pair<int, int> run) { return run.first <= x && x < run.second; };
+        ASSERT_EQ(in(inside), !shape.IsOutside(x, y)) << c.Card.width() << " " << x << "," << y;
+        ASSERT_EQ(in(runs[0]) || in(runs[1]), shape.IsBorder(x, y, c.Width))
+            << c.Card.width() << " w" << c.Width << " " << x << "," << y;
+        ASSERT_FALSE(in(runs[0]) && in(runs[1])) << x << "," << y;
+      }
+    }
+  }
+}
+
 TEST(CardArtPictures, HaveTheRequestedSizeAndFormat) {
   for (QSize size : CardSizes)
     for (const Picture& picture : AllPictures(size)) {

@@ -22,7 +22,11 @@ class FitCardsTest : public ::testing::Test {
   }
   TGameEngine& Engine() { return Form.Engine(); }
   // The window's own pixels of the table, as the screen shows them.
+  // The window's own pixels, once it has shown a frame it held back.
   QImage ShownTable() {
+    for (int wait = 0; wait < 100 && Engine().FrameHeld(); ++wait)
+      QTest::qWait(5);
+    EXPECT_FALSE(Engine().FrameHeld());
     const QPoint at = Form.Image1->mapTo(&Form, QPoint());
     return Form.screen()
         ->grabWindow(Form.winId(), at.x(), at.y(), Form.Image1->width(), Form.Image1->height())

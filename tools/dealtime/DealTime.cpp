@@ -1,13 +1,14 @@
 // Measures a new game's deal in the real main window, its table at
 // 1920 x 1080: the time from the command (the first deal a click on the
 // stock, later ones "&Deal Row", F2, after a won game) to the first frame
-// painted on the table, and to the end of the deal, with the game's real
-// waits and sound. Prints both in ms, one deal a line, for N deals.
-//   sorvane-dealtime N [WIDTH HEIGHT]
+// painted on the table, and to the end of the deal (its last frame shown),
+// with the game's real waits and sound. Prints both in ms, one deal a line, for N deals.
+//   sorvane-dealtime N [WIDTH HEIGHT [deals]]
 // With a size the window is WIDTH x HEIGHT (fitted cards on, as at a first
 // start), and after the deals it is made 100 x 60 pixels smaller and larger
 // again, six times, a step of the card size each time: from the resize to
-// the first paint of the table laid out for it, in ms.
+// the first paint of the table laid out for it, in ms; "deals" leaves the
+// resizes out.
 #include <QApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <string>
 
 #include "ui/mainwindow/Form1.h"
 #include "ui/mainwindow/StartUp.h"
@@ -107,6 +109,7 @@ int main(int argc, char** argv) {
   TForm1 window(nullptr, nullptr, nullptr, QString());  // the player's settings left out
   window.show();
   const bool sized = argc > 3;
+  const bool resizes = sized && !(argc > 4 && std::string(argv[4]) == "deals");
   window.resize(sized ? QSize(std::atoi(argv[2]), std::atoi(argv[3]))
                       : QSize(1920, 1080) + (window.size() - window.Image1->size()));
   TFirstPaint firstPaint;
@@ -123,12 +126,15 @@ int main(int argc, char** argv) {
       window.Engine().GameState = gsWon;  // so that the command deals without a question
       window.DealMnu->trigger();
     }
+    // The deal's last frame may wait for the screen's next refresh.
+    while (window.Engine().FrameHeld())
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents, 1);
     std::printf("deal %d: first frame %.1f ms, whole deal %.1f ms\n", done + 1,
                 firstPaint.FirstMs(), MsSince(firstPaint.Start()));
     std::fflush(stdout);
     if (++done < deals)
       next.start(300);
-    else if (sized)
+    else if (resizes)
       QTimer::singleShot(300, qApp, [&] { TimeResizes(window, firstPaint); });
     else {
       window.Engine().GameState = gsWon;  // so that quitting asks nothing

@@ -109,6 +109,10 @@ void TForm1::MakeTable() {
   Image1->OnMouseDown = [this](int buttons, QPoint p) { Image1MouseDown(buttons, p); };
   Image1->OnMouseMove = [this](QPoint p) { Image1MouseMove(p); };
   Image1->OnMouseUp = [this](QPoint p) { Image1MouseUp(p); };
+  Image1->OnFrameDue = [this] {
+    if (FEngine)
+      FEngine->ShowHeldFrame();
+  };
   // A window dragged larger sends a resize for every step: the table is laid
   // out and drawn once, after the last one waiting.
   FTableResize = new QTimer(this);

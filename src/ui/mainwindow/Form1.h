@@ -148,6 +148,7 @@ class TForm1 : public QMainWindow, private TGameHost {
 
   // The engine's host.
   void ShowTable(const QRegion& changed) override;
+  bool FrameDue() override;
   void ProcessMessages() override;
   TClock& Clock() override;
   void PlaySound(int sound, bool loop) override;

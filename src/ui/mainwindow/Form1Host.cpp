@@ -20,6 +20,10 @@ void TForm1::ShowTable(const QRegion& changed) {
   Image1->ShowChanged(changed);
 }
 
+bool TForm1::FrameDue() {
+  return Image1->FrameDue();
+}
+
 void TForm1::ProcessMessages() {
   QApplication::processEvents();
 }

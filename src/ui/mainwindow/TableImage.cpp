@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+#include <QScreen>
 #include <QTimer>
 #include <cmath>
 
@@ -36,6 +37,12 @@ TTableImage::TTableImage(QWidget* parent)
   setMouseTracking(true);
   // The keys play on the table (Form1Keys.cpp).
   setFocusPolicy(Qt::StrongFocus);
+  FFrameTimer.setSingleShot(true);
+  FFrameTimer.setTimerType(Qt::PreciseTimer);
+  connect(&FFrameTimer, &QTimer::timeout, this, [this] {
+    if (OnFrameDue)
+      OnFrameDue();
+  });
 }
 
 TTableImage::~TTableImage() = default;
@@ -62,6 +69,7 @@ void TTableImage::ShowChanged(const QRegion& changed) {
   if (FEngine != nullptr)
     FScale = FEngine->LayoutScale();
   FAnnouncer->Update();
+  FSinceShown.start();
   if (FScale == 1.0 && devicePixelRatioF() == std::floor(devicePixelRatioF())) {
     repaint(changed);
     return;
@@ -73,6 +81,28 @@ void TTableImage::ShowChanged(const QRegion& changed) {
   for (const QRect& area : changed)
     grown += WindowArea(area).adjusted(-1, -1, 1, 1);
   repaint(grown);
+}
+
+bool TTableImage::FrameDue() {
+  const qint64 refresh = RefreshNs();
+  const qint64 since = FSinceShown.isValid() ? FSinceShown.nsecsElapsed() : refresh;
+  if (since >= refresh)
+    return true;
+  // Screen readers hear of the change at once; only its pixels wait.
+  FAnnouncer->Update();
+  if (!FFrameTimer.isActive()) {
+    const qint64 ms = (refresh - since + 999999) / 1000000;
+    FFrameTimer.start(static_cast<int>(ms));
+  }
+  return false;
+}
+
+// A screen refreshes at least 30 times a second; one that does not say is
+// taken to refresh 60 times.
+qint64 TTableImage::RefreshNs() const {
+  const QScreen* shownOn = screen();
+  const double rate = shownOn != nullptr ? shownOn->refreshRate() : 0;
+  return static_cast<qint64>(1e9 / (rate >= 30 ? rate : 60));
 }
 
 void TTableImage::CheckPixelRatio() {

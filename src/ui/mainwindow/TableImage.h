@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -37,6 +39,11 @@ class TTableImage : public QWidget {
   QRect WindowArea(const QRect& table) const;
   // Shows at once where the picture changed (table pixels).
   void ShowChanged(const QRegion& changed);
+  // Whether a new frame may be shown now: not while the last one shown is
+  // younger than one refresh of the screen, which could not show it yet.
+  // Then OnFrameDue is called once a frame is due.
+  bool FrameDue();
+  std::function<void()> OnFrameDue;
   // Tells the owner, through OnPixelRatio, when the widget's device pixel
   // ratio is not the one last told (at the start, and after the window
   // moved to a screen with another ratio).
@@ -68,10 +75,13 @@ class TTableImage : public QWidget {
 
  private:
   void PaintFromTable(QPainter& painter, const QRect& pixels) const;
+  qint64 RefreshNs() const;
 
   const QImage* FPicture = nullptr;
   double FRatio = 0;
   const TGameEngine* FEngine = nullptr;
   std::unique_ptr<TTableAnnouncer> FAnnouncer;
   double FScale = 1.0;
+  QElapsedTimer FSinceShown;
+  QTimer FFrameTimer;
 };
