@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "cards/Canvas.h"
 #include "cards/Card.h"
@@ -92,11 +93,30 @@ void TCard::Draw(TCanvas& canvas, const TVisible& visible) const {
   Raster::CopyMasked(table, PictureCorner() - origin, DrawnPicture(), visible.Body);
 }
 
+// The frame's fill shows only around the body and at its round corners:
+// the body, drawn next, covers the rest.
 void TCard::DrawFrame(TCanvas& canvas) const {
   const int line = FMetrics.DeviceFrame;
-  const QRect frame = QRect(PictureCorner() - canvas.Origin, FMetrics.DeviceSize)
-                          .adjusted(-line, -line, line, line);
-  Raster::FillRect(canvas.Picture, frame, canvas.Brush);
+  const QPoint body = PictureCorner() - canvas.Origin;
+  const QRect frame = QRect(body, FMetrics.DeviceSize).adjusted(-line, -line, line, line);
+  const Raster::TMaskRuns& runs = FRuns->Card;
+  if (DrawnPicture().size() != runs.Size()) {
+    Raster::FillRect(canvas.Picture, frame, canvas.Brush);
+  } else {
+    std::vector<Raster::TSpan> around;
+    around.reserve(static_cast<size_t>(frame.height()) * 2);
+    for (int y = frame.top(); y <= frame.bottom(); ++y) {
+      int from = frame.left();
+      const int row = y - body.y();
+      if (row >= 0 && row < runs.Size().height())
+        for (auto run = runs.RowBegin(row); run != runs.RowEnd(row); ++run) {
+          around.push_back({y, from, run->Begin + body.x()});
+          from = run->End + body.x();
+        }
+      around.push_back({y, from, frame.right() + 1});
+    }
+    Raster::FillSpans(canvas.Picture, around, canvas.Brush);
+  }
   Raster::FrameRect(canvas.Picture, frame, HighlightFrameColour, line);
 }
 
@@ -122,6 +142,11 @@ void TCard::DrawFlipFrame(TCanvas& canvas, double angle) const {
 }
 
 void TDeck::DrawAll(TCanvas& canvas) {
+  FindVisible(canvas);
+  DrawFound(canvas);
+}
+
+void TDeck::FindVisible(const TCanvas& canvas) {
   FDrawOrder.clear();
   for (auto& card : Cards)
     if (card->Visible && card->Touches(canvas))
@@ -129,6 +154,9 @@ void TDeck::DrawAll(TCanvas& canvas) {
   std::stable_sort(FDrawOrder.begin(), FDrawOrder.end(),
                    [](const TCard* a, const TCard* b) { return a->ZOrder < b->ZOrder; });
   FVisible.Find(FDrawOrder, canvas.Origin, canvas.Picture.size());
+}
+
+void TDeck::DrawFound(TCanvas& canvas) const {
   for (size_t i = 0; i < FDrawOrder.size(); ++i) {
     if (FVisible.Clipped(i))
       FDrawOrder[i]->Draw(canvas, FVisible.Visible(i));
@@ -139,6 +167,11 @@ void TDeck::DrawAll(TCanvas& canvas) {
 
 void TDeck::DrawSlot(TCanvas& canvas, int x, int y) const {
   Raster::CopyOpaque(canvas.Picture, Scale().Point(QPoint(x, y)) - canvas.Origin, SlotPicture);
+}
+
+void TDeck::DrawSlot(TCanvas& canvas, int x, int y, std::span<const Raster::TSpan> spans) const {
+  Raster::CopyMasked(canvas.Picture, Scale().Point(QPoint(x, y)) - canvas.Origin, SlotPicture,
+                     spans);
 }
 
 void TDeck::FlipCard(TCard& card, TCanvas& canvas, int steps, int delayMs,

@@ -6,9 +6,13 @@
 void TClock::Delay(int ms) {
   if (ms <= 0)
     return;
-  const int64_t deadline = NowMs() + ms;
+  const int64_t now = NowMs();
+  const bool keepPace = FPaced && now - FPace <= PaceGapMs;
+  const int64_t deadline = (keepPace ? FPace : now) + ms;
   while (NowMs() < deadline)
     SleepUntilMs(deadline);
+  FPace = deadline;
+  FPaced = true;
 }
 
 TSteadyClock& TSteadyClock::Instance() {

@@ -12,8 +12,17 @@ class TClock {
   // Returns no earlier than `deadlineMs`, sleeping rather than spinning.
   virtual void SleepUntilMs(int64_t deadlineMs) = 0;
 
-  // Waits `ms` milliseconds (nothing for 0 or less).
+  // Waits `ms` milliseconds (nothing for 0 or less). Waits that follow one
+  // another keep a pace: each ends `ms` after the one before it ended, so
+  // the time taken to draw the frame between them is part of the wait, not
+  // added to it, and an animation lasts as long on a large window as on a
+  // small one. After a pause longer than PaceGapMs the pace starts afresh.
   void Delay(int ms);
+  static constexpr int64_t PaceGapMs = 20;
+
+ private:
+  int64_t FPace = 0;
+  bool FPaced = false;
 };
 
 // Monotonic wall clock; the process-wide default.

@@ -75,7 +75,14 @@ class TDeck {
 
   // Painting on the table picture.
   void DrawAll(TCanvas& canvas);
+  // DrawAll in two halves: first which parts of the cards on the canvas
+  // show, and so which of its pixels no card body covers; then the cards.
+  void FindVisible(const TCanvas& canvas);
+  std::span<const Raster::TSpan> Uncovered() const { return FVisible.Uncovered(); }
+  void DrawFound(TCanvas& canvas) const;
   void DrawSlot(TCanvas& canvas, int x, int y) const;
+  // The same within `spans` (pixels of the canvas's piece) only.
+  void DrawSlot(TCanvas& canvas, int x, int y, std::span<const Raster::TSpan> spans) const;
   void FlipCard(TCard& card, TCanvas& canvas, int steps, int delayMs, const RefreshProc& refresh);
 
  private:

@@ -89,13 +89,14 @@ void ForGivenSpans(QImage& dst, QPoint at, const QImage& src, std::span<const TS
   if (area.isEmpty())
     return;
   const TRows rows(dst);
-  for (const TSpan& given : spans) {
-    if (given.Y < area.top() || given.Y > area.bottom())
-      continue;
-    const int left = std::max(given.Begin, area.left());
-    const int right = std::min(given.End, area.right() + 1);
+  // The spans come in row order: only those of the area's rows are read.
+  const auto first = std::lower_bound(spans.begin(), spans.end(), area.top(),
+                                      [](const TSpan& s, int y) { return s.Y < y; });
+  for (auto given = first; given != spans.end() && given->Y <= area.bottom(); ++given) {
+    const int left = std::max(given->Begin, area.left());
+    const int right = std::min(given->End, area.right() + 1);
     if (left < right)
-      span(rows[given.Y] + left, SrcRow(src, given.Y - at.y()) + (left - at.x()), right - left);
+      span(rows[given->Y] + left, SrcRow(src, given->Y - at.y()) + (left - at.x()), right - left);
   }
 }
 
@@ -217,6 +218,19 @@ void FillRect(QImage& dst, const QRect& rect, QRgb colour) {
   const QRgb opaque = colour | 0xff000000u;
   for (int y = area.top(); y <= area.bottom(); ++y)
     std::fill_n(DstRow(dst, y) + area.left(), area.width(), opaque);
+}
+
+void FillSpans(QImage& dst, std::span<const TSpan> spans, QRgb colour) {
+  if (!Is32Bit(dst))
+    return;
+  const TRows rows(dst);
+  const QRgb opaque = colour | 0xff000000u;
+  for (const TSpan& span : spans) {
+    const int begin = std::max(span.Begin, 0);
+    const int end = std::min(span.End, dst.width());
+    if (span.Y >= 0 && span.Y < dst.height() && begin < end)
+      std::fill(rows[span.Y] + begin, rows[span.Y] + end, opaque);
+  }
 }
 
 void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width) {

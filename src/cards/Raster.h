@@ -50,7 +50,7 @@ inline uint8_t BlendChannel(int dst, int src, int alpha) {
 void CopyOpaque(QImage& dst, QPoint at, const QImage& src);
 void CopyMasked(QImage& dst, QPoint at, const QImage& src, const TMaskRuns& runs);
 // The same three, over the pixels of `src` placed at `at` that fall within
-// `spans` (pixels of `dst`) only.
+// `spans` (pixels of `dst`, in row order) only.
 void CopyMasked(QImage& dst, QPoint at, const QImage& src, std::span<const TSpan> spans);
 // Source-over with the source's own premultiplied alpha.
 void BlendPremultiplied(QImage& dst, QPoint at, const QImage& src);
@@ -64,6 +64,7 @@ void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha, const T
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha,
                    std::span<const TSpan> spans);
 void FillRect(QImage& dst, const QRect& rect, QRgb colour);
+void FillSpans(QImage& dst, std::span<const TSpan> spans, QRgb colour);
 // An outline `width` pixels wide along the inside of `rect`.
 void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width = 1);
 // The source stretched into `target` with averaging, copied opaquely; nothing

@@ -27,6 +27,23 @@ void TVisibleParts::Find(std::span<const TCard* const> cards, QPoint origin, QSi
     FBodies.push_back(layers.Body);
     parts.Body = AddLayer(layers.Body, origin, true);
   }
+  FindUncovered();
+}
+
+void TVisibleParts::FindUncovered() {
+  FUncovered.clear();
+  for (int y = 0; y < FSize.height(); ++y) {
+    const auto* stretch = FCover.data() + static_cast<size_t>(y) * MaxStretches;
+    const auto* last = stretch + FCoverCount[static_cast<size_t>(y)];
+    int begin = 0;
+    for (; stretch != last; ++stretch) {
+      if (stretch->Begin > begin)
+        FUncovered.push_back({y, begin, stretch->Begin});
+      begin = stretch->End;
+    }
+    if (begin < FSize.width())
+      FUncovered.push_back({y, begin, FSize.width()});
+  }
 }
 
 TCard::TVisible TVisibleParts::Visible(size_t i) const {

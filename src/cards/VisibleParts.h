@@ -24,6 +24,10 @@ class TVisibleParts {
   bool Clipped(size_t i) const { return FCards[i].Clipped; }
   // Card i's visible pixels of each layer, in the piece's pixels.
   TCard::TVisible Visible(size_t i) const;
+  // The piece's pixels no card body covers, row by row: all that the table
+  // under the cards shows. (Where a row has too many stretches to keep,
+  // some covered pixels are among them.)
+  std::span<const Raster::TSpan> Uncovered() const { return FUncovered; }
 
  private:
   // At most this many separate covered stretches are kept per row; one
@@ -41,6 +45,7 @@ class TVisibleParts {
   void AddUncovered(int y, int begin, int end);
   void Cover(int y, int begin, int end);
   std::span<const Raster::TSpan> Spans(TRange range) const;
+  void FindUncovered();
 
   QSize FSize;
   std::vector<Raster::TSpan> FSpans;
@@ -48,4 +53,5 @@ class TVisibleParts {
   std::vector<Raster::TMaskRuns::TRun> FCover;  // MaxStretches per row, sorted
   std::vector<int> FCoverCount;
   std::vector<TCard::TLayer> FBodies;  // every body seen so far
+  std::vector<Raster::TSpan> FUncovered;
 };

@@ -150,7 +150,8 @@ class TGameEngine {
   // shows what was drawn straight onto the picture (not full).
   void Redraw(bool full);
   void ShowChanges();
-  void DrawPlaces(TCanvas& canvas) const;
+  // The empty-place markers, within the `uncovered` pixels of the canvas.
+  void DrawPlaces(TCanvas& canvas, std::span<const Raster::TSpan> uncovered) const;
   // The table's size in window pixels.
   void ResizeTable(QSize size);
   // The screen's device pixel ratio: the table picture and the card pictures

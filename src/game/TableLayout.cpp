@@ -157,10 +157,14 @@ void TGameEngine::PaintArea(QImage& picture, const QRect& area) const {
 }
 
 void TGameEngine::PaintPixels(QImage& piece, QPoint origin) const {
-  piece.fill(TCanvas::TableColour);
   TCanvas canvas(piece, origin);
-  DrawPlaces(canvas);
-  FDeck->DrawAll(canvas);
+  // Under a card's body nothing else shows: the cloth and the empty places
+  // are painted only where no body lies.
+  FDeck->FindVisible(canvas);
+  const std::span<const Raster::TSpan> cloth = FDeck->Uncovered();
+  Raster::FillSpans(piece, cloth, TCanvas::TableColour);
+  DrawPlaces(canvas, cloth);
+  FDeck->DrawFound(canvas);
   PaintFocusFrame(canvas, FFocusFrame, FDeck->Scale());
   if (FShowDirectPiece)
     Raster::CopyOpaque(piece, FDirectOrigin - origin, FDirectPiece);
@@ -218,9 +222,9 @@ std::vector<QRect> TGameEngine::PlaceRects() const {
   return places;
 }
 
-void TGameEngine::DrawPlaces(TCanvas& canvas) const {
+void TGameEngine::DrawPlaces(TCanvas& canvas, std::span<const Raster::TSpan> uncovered) const {
   for (const QRect& place : PlaceRects())
-    FDeck->DrawSlot(canvas, place.x(), place.y());
+    FDeck->DrawSlot(canvas, place.x(), place.y(), uncovered);
 }
 
 void TGameEngine::ResizeTable(QSize size) {

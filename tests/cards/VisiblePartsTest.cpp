@@ -1,6 +1,7 @@
-// Painting only what the bodies above leave visible must give exactly the
-// picture of every card painted whole, bottom to top: piles of many kinds,
-// at several pixel ratios, on pieces of the table anywhere.
+// Painting only what the bodies above leave visible, and the cloth only
+// where no body lies, must give exactly the picture of every card painted
+// whole, bottom to top, on the cloth: piles of many kinds, at several pixel
+// ratios, on pieces of the table anywhere.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -65,8 +66,19 @@ void PaintWhole(const TDeck& deck, TCanvas& canvas) {
       cards.push_back(card.get());
   std::stable_sort(cards.begin(), cards.end(),
                    [](const TCard* a, const TCard* b) { return a->ZOrder < b->ZOrder; });
-  for (const TCard* card : cards)
+  for (const TCard* card : cards) {
+    // A highlight frame's fill covers all of its rectangle, the body's
+    // round corners included.
+    if (card->Highlighted) {
+      const int line = card->Metrics().DeviceFrame;
+      Raster::FillRect(canvas.Picture,
+                       QRect(card->Metrics().Scale.Point(card->Position) - canvas.Origin,
+                             card->Metrics().DeviceSize)
+                           .adjusted(-line, -line, line, line),
+                       canvas.Brush);
+    }
     card->Draw(canvas);
+  }
 }
 
 TEST_P(VisiblePartsTest, PaintsWhatWholeCardsPaint) {
@@ -81,11 +93,18 @@ TEST_P(VisiblePartsTest, PaintsWhatWholeCardsPaint) {
   // The whole table, and pieces at odd places, as repaints cut them.
   for (const QRect piece : {QRect(QPoint(), table), QRect(3, 7, table.width() / 3, 90),
                             QRect(table.width() / 2, table.height() / 3, 61, table.height())}) {
+    QImage whole(piece.size(), QImage::Format_RGB32);
+    whole.fill(TCanvas::TableColour);
+    // The cloth only where no body lies, on a piece that shows any pixel
+    // left unpainted.
     QImage drawn(piece.size(), QImage::Format_RGB32);
-    drawn.fill(TCanvas::TableColour);
-    QImage whole = drawn.copy();
+    drawn.fill(0xffff00ff);
     TCanvas canvas(drawn, piece.topLeft());
-    deck.DrawAll(canvas);
+    deck.FindVisible(canvas);
+    for (const Raster::TSpan& span : deck.Uncovered())
+      Raster::FillRect(drawn, QRect(span.Begin, span.Y, span.End - span.Begin, 1),
+                       TCanvas::TableColour);
+    deck.DrawFound(canvas);
     TCanvas reference(whole, piece.topLeft());
     PaintWhole(deck, reference);
     ASSERT_EQ(drawn, whole) << pile.Name << " in " << piece.x() << "," << piece.y() << " "
