@@ -21,8 +21,8 @@ class FitCardsTest : public ::testing::Test {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&Form));
   }
   TGameEngine& Engine() { return Form.Engine(); }
-  // The window's own pixels of the table, as the screen shows them.
-  // The window's own pixels, once it has shown a frame it held back.
+  // The window's own pixels of the table, as the screen shows them, once
+  // it has shown a frame it held back.
   QImage ShownTable() {
     for (int wait = 0; wait < 100 && Engine().FrameHeld(); ++wait)
       QTest::qWait(5);
@@ -99,6 +99,22 @@ TEST(TableImageScaleTest, WindowAndTablePixelsMapBothWays) {
       EXPECT_EQ(image.TablePoint(area.bottomRight()), table + QPoint(2, 1)) << s << " " << x;
     }
   }
+}
+
+// The frames of a drop come faster than the screen refreshes and are held;
+// the last is shown as soon as the drop is done and events are handled,
+// not a refresh later.
+TEST_F(FitCardsTest, TheLastFrameOfADropIsShownWhenItIsDone) {
+  Form.resize(Form.size() - Form.Image1->size() + QSize(1602, 944));
+  QApplication::processEvents();
+  ASSERT_EQ(Form.Image1->LayoutScale(), 2.0);
+  SendMouse(Form.Image1, QEvent::MouseButtonPress, Engine().DealRect.center());
+  SendMouse(Form.Image1, QEvent::MouseButtonRelease, Engine().DealRect.center());
+  ArrangeTable(Engine(), {"-KD 9S 8S", "10H"});
+  Drag(Engine().SlotPoint(0, 1) + QPoint(30, 10), Engine().SlotPoint(1, 0) + QPoint(30, 50));
+  ASSERT_EQ(Engine().Table.PileCount(1), 3);
+  QApplication::processEvents();  // no waiting
+  EXPECT_FALSE(Engine().FrameHeld());
 }
 
 }  // namespace

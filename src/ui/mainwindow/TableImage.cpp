@@ -5,6 +5,7 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QRegion>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -90,10 +91,13 @@ bool TTableImage::FrameDue() {
     return true;
   // Screen readers hear of the change at once; only its pixels wait.
   FAnnouncer->Update();
-  if (!FFrameTimer.isActive()) {
-    const qint64 ms = (refresh - since + 999999) / 1000000;
-    FFrameTimer.start(static_cast<int>(ms));
-  }
+  // Pointer moves come faster than the screen refreshes: a frame of one
+  // waits for the next refresh, as do the frames within an animation. The
+  // last frame of anything else is shown as soon as it is done.
+  if (!FInPointerMove)
+    FFrameTimer.start(0);
+  else if (!FFrameTimer.isActive())
+    FFrameTimer.start(static_cast<int>((refresh - since + 999999) / 1000000));
   return false;
 }
 
@@ -185,6 +189,7 @@ void TTableImage::mousePressEvent(QMouseEvent* event) {
 }
 
 void TTableImage::mouseMoveEvent(QMouseEvent* event) {
+  const QScopedValueRollback moving(FInPointerMove, true);
   if (OnMouseMove)
     OnMouseMove(TablePoint(event->position()));
 }

@@ -41,7 +41,9 @@ class TTableImage : public QWidget {
   void ShowChanged(const QRegion& changed);
   // Whether a new frame may be shown now: not while the last one shown is
   // younger than one refresh of the screen, which could not show it yet.
-  // Then OnFrameDue is called once a frame is due.
+  // Then OnFrameDue is called once a frame is due: after the refresh for a
+  // pointer move, else as soon as events are handled again (after an
+  // animation, which handles none).
   bool FrameDue();
   std::function<void()> OnFrameDue;
   // Tells the owner, through OnPixelRatio, when the widget's device pixel
@@ -84,4 +86,5 @@ class TTableImage : public QWidget {
   double FScale = 1.0;
   QElapsedTimer FSinceShown;
   QTimer FFrameTimer;
+  bool FInPointerMove = false;
 };
