@@ -166,10 +166,12 @@ std::shared_ptr<const TCardRuns> MakeRuns(const TPictureSet& set) {
   runs->Card = Raster::TMaskRuns(set.Mask);
   const QRect card(QPoint(m.DeviceShadowMargin.width(), m.DeviceShadowMargin.height()),
                    set.Mask.size());
+  const QImage maskBytes = set.Mask.convertToFormat(QImage::Format_Indexed8);
   runs->Shadow = Raster::TMaskRuns(set.Shadow.size(), [&](int x, int y) {
     const bool underCard =
-        card.contains(x, y) && set.Mask.pixelIndex(x - card.x(), y - card.y()) == 0;
-    return !underCard && qAlpha(set.Shadow.pixel(x, y)) != 0;
+        card.contains(x, y) && maskBytes.constScanLine(y - card.y())[x - card.x()] == 0;
+    const auto* shadow = reinterpret_cast<const QRgb*>(set.Shadow.constScanLine(y));
+    return !underCard && qAlpha(shadow[x]) != 0;
   });
   const int line = m.DeviceFrame;
   const QRect frame =

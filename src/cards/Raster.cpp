@@ -152,8 +152,11 @@ class TConstantBlend {
 
 }  // namespace
 
+// A byte a pixel reads much faster than a bit a pixel through pixelIndex.
 TMaskRuns::TMaskRuns(const QImage& mask)
-    : TMaskRuns(mask.size(), [&mask](int x, int y) { return mask.pixelIndex(x, y) == 0; }) {}
+    : TMaskRuns(mask.size(), [bytes = mask.convertToFormat(QImage::Format_Indexed8)](int x, int y) {
+        return bytes.constScanLine(y)[x] == 0;
+      }) {}
 
 TMaskRuns::TMaskRuns(QSize size, const std::function<bool(int x, int y)>& marked) : FSize(size) {
   FRowStart.reserve(static_cast<size_t>(size.height()) + 1);

@@ -35,6 +35,9 @@ int HeldButtons(const QMouseEvent* event) {
 TTableImage::TTableImage(QWidget* parent)
     : QWidget(parent), FAnnouncer(std::make_unique<TTableAnnouncer>(*this)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // A resize repaints only what it uncovers: the table laid out for the new
+  // size repaints the whole of it right after.
+  setAttribute(Qt::WA_StaticContents);
   setMouseTracking(true);
   // The keys play on the table (Form1Keys.cpp).
   setFocusPolicy(Qt::StrongFocus);
