@@ -181,6 +181,9 @@ QImage TGameEngine::TablePicture() const {
 }
 
 QImage& TGameEngine::HoldTablePicture() {
+  // The picture is drawn on from now on: a held frame is shown first, or
+  // it would later be painted over what is drawn.
+  ShowHeldFrame();
   if (FTablePicture.isNull())
     FTablePicture = PaintedInFull();
   return FTablePicture;

@@ -84,11 +84,14 @@ TEST(PaintFromStateTest, HeldFramesEndShowingTheTableAsItIs) {
   struct TCase {
     bool KeepPicture;
     double Ratio;
-    int DueEvery;  // one frame in this many may be shown
+    int DueEvery;    // one frame in this many may be shown
+    bool Celebrate;  // ended by holding a picture to draw on, not by a due frame
   };
   for (const TCase& c :
-       {TCase{false, 1.0, 3}, TCase{false, 1.5, 7}, TCase{false, 2.0, 1000}, TCase{true, 1.0, 3}}) {
-    SCOPED_TRACE(testing::Message() << c.KeepPicture << " " << c.Ratio << " " << c.DueEvery);
+       {TCase{false, 1.0, 3, false}, TCase{false, 1.5, 7, false}, TCase{false, 2.0, 1000, false},
+        TCase{false, 1.0, 1000, true}, TCase{true, 1.0, 3, false}}) {
+    SCOPED_TRACE(testing::Message()
+                 << c.KeepPicture << " " << c.Ratio << " " << c.DueEvery << " " << c.Celebrate);
     TShownTable table(c.KeepPicture, c.Ratio);
     int asked = 0;
     table.Host.OnFrameDue = [&] { return ++asked % c.DueEvery == 0; };
@@ -96,7 +99,10 @@ TEST(PaintFromStateTest, HeldFramesEndShowingTheTableAsItIs) {
     // A kept picture is painted and shown at every frame: nothing is asked.
     EXPECT_EQ(asked == 0, c.KeepPicture);
     EXPECT_EQ(table.Engine->FrameHeld(), !c.KeepPicture);
-    table.Engine->ShowHeldFrame();
+    if (c.Celebrate)
+      table.Engine->HoldTablePicture();
+    else
+      table.Engine->ShowHeldFrame();
     EXPECT_FALSE(table.Engine->FrameHeld());
     EXPECT_EQ(table.Screen, table.Engine->PaintedInFull());
   }
