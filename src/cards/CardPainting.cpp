@@ -7,6 +7,7 @@
 
 #include "cards/Canvas.h"
 #include "cards/Card.h"
+#include "cards/CardResources.h"
 #include "cards/Deck.h"
 
 namespace {
@@ -87,7 +88,7 @@ void TCard::Draw(TCanvas& canvas, const TVisible& visible) const {
     Raster::BlendPremultiplied(table, PictureShadowRect().topLeft() - origin, ShadowPicture,
                                visible.Shadow);
   if (Highlighted) {
-    Raster::BlendConstant(table, GlowCorner() - origin, GlowPicture, GlowOpacity, visible.Glow);
+    Raster::BlendColour(table, visible.Glow, CardResources::GlowColour, GlowOpacity);
     DrawFrame(canvas);
   }
   Raster::CopyMasked(table, PictureCorner() - origin, DrawnPicture(), visible.Body);

@@ -14,7 +14,6 @@ namespace {
 
 constexpr QRgb ShadowCardColour = 0xff808080;
 constexpr QRgb SlotLineColour = 0xff80c080;
-constexpr QRgb GlowColour = 0xffffff00;
 constexpr int SlotInset = 3;
 // The table's ratio, the one it had before (a window between two screens or
 // two sizes of fitted cards) and the screen's own for the side windows.

@@ -25,6 +25,8 @@ inline constexpr int Mask = 400;
 inline constexpr int Slot = 401;
 inline constexpr int Glow = 402;
 inline constexpr int Shadow = 403;
+// The selection glow's band around the card is all this colour.
+inline constexpr QRgb GlowColour = 0xffffff00;
 
 // The picture with that number, or a null picture for a number that names
 // none. Pictures are drawn once and then shared. With a device pixel ratio

@@ -45,8 +45,29 @@ class TRows {
   qsizetype FStride;
 };
 
+class TConstRows {
+ public:
+  explicit TConstRows(const QImage& image)
+      : FBits(image.constBits()), FStride(image.bytesPerLine()) {}
+  const QRgb* operator[](int y) const { return reinterpret_cast<const QRgb*>(FBits + y * FStride); }
+
+ private:
+  const uchar* FBits;
+  qsizetype FStride;
+};
+
 const QRgb* SrcRow(const QImage& src, int y) {
   return reinterpret_cast<const QRgb*>(src.constScanLine(y));
+}
+
+// The spans of the table's layers are short pieces of rows far apart in
+// memory: each is asked for a few spans before it is needed, so that the
+// wait for memory overlaps the work on the spans in between.
+constexpr std::ptrdiff_t PrefetchAhead = 4;
+
+void Prefetch(const QRgb* first, const QRgb* last) {
+  __builtin_prefetch(first);
+  __builtin_prefetch(last);
 }
 
 // Calls `span(out, in, n)` row by row for the pixels of `src` placed at `at`
@@ -92,11 +113,44 @@ void ForGivenSpans(QImage& dst, QPoint at, const QImage& src, std::span<const TS
   // The spans come in row order: only those of the area's rows are read.
   const auto first = std::lower_bound(spans.begin(), spans.end(), area.top(),
                                       [](const TSpan& s, int y) { return s.Y < y; });
+  const TConstRows srcRows(src);
   for (auto given = first; given != spans.end() && given->Y <= area.bottom(); ++given) {
+    if (spans.end() - given > PrefetchAhead && given[PrefetchAhead].Y <= area.bottom()) {
+      const TSpan& next = given[PrefetchAhead];
+      const int from = std::clamp(next.Begin, area.left(), area.right());
+      const int to = std::clamp(next.End - 1, area.left(), area.right());
+      Prefetch(rows[next.Y] + from, rows[next.Y] + to);
+      const QRgb* in = srcRows[next.Y - at.y()];
+      Prefetch(in + (from - at.x()), in + (to - at.x()));
+    }
     const int left = std::max(given->Begin, area.left());
     const int right = std::min(given->End, area.right() + 1);
     if (left < right)
-      span(rows[given->Y] + left, SrcRow(src, given->Y - at.y()) + (left - at.x()), right - left);
+      span(rows[given->Y] + left, srcRows[given->Y - at.y()] + (left - at.x()), right - left);
+  }
+}
+
+// Calls `span(out, n)` for the pixels of `spans` (destination pixels, in
+// row order) that fall inside `dst`.
+template <typename Span>
+void ForDstSpans(QImage& dst, std::span<const TSpan> spans, Span span) {
+  if (!Is32Bit(dst))
+    return;
+  const TRows rows(dst);
+  const QRect area = dst.rect();
+  const std::ptrdiff_t count = std::ssize(spans);
+  for (std::ptrdiff_t i = 0; i < count; ++i) {
+    if (i + PrefetchAhead < count) {
+      const TSpan& next = spans[i + PrefetchAhead];
+      if (area.contains(0, next.Y))
+        Prefetch(rows[next.Y] + std::clamp(next.Begin, 0, area.right()),
+                 rows[next.Y] + std::clamp(next.End - 1, 0, area.right()));
+    }
+    const TSpan& given = spans[i];
+    const int begin = std::max(given.Begin, 0);
+    const int end = std::min(given.End, dst.width());
+    if (given.Y >= 0 && given.Y < dst.height() && begin < end)
+      span(rows[given.Y] + begin, end - begin);
   }
 }
 
@@ -224,16 +278,18 @@ void FillRect(QImage& dst, const QRect& rect, QRgb colour) {
 }
 
 void FillSpans(QImage& dst, std::span<const TSpan> spans, QRgb colour) {
-  if (!Is32Bit(dst))
-    return;
-  const TRows rows(dst);
   const QRgb opaque = colour | 0xff000000u;
-  for (const TSpan& span : spans) {
-    const int begin = std::max(span.Begin, 0);
-    const int end = std::min(span.End, dst.width());
-    if (span.Y >= 0 && span.Y < dst.height() && begin < end)
-      std::fill(rows[span.Y] + begin, rows[span.Y] + end, opaque);
-  }
+  ForDstSpans(dst, spans, [opaque](QRgb* out, int n) { std::fill_n(out, n, opaque); });
+}
+
+void BlendColour(QImage& dst, std::span<const TSpan> spans, QRgb colour, int alpha) {
+  const uint32_t source = static_cast<uint32_t>(std::clamp(alpha, 0, 255));
+  const QRgb share = ScaleChannels(colour, source);
+  const uint32_t kept = 255 - source;
+  ForDstSpans(dst, spans, [share, kept](QRgb* out, int n) {
+    for (int i = 0; i < n; ++i)
+      out[i] = AddChannels(share, ScaleChannels(out[i], kept));
+  });
 }
 
 void FrameRect(QImage& dst, const QRect& rect, QRgb colour, int width) {

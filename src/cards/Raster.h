@@ -63,6 +63,9 @@ void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha);
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha, const TMaskRuns& runs);
 void BlendConstant(QImage& dst, QPoint at, const QImage& src, int alpha,
                    std::span<const TSpan> spans);
+// One colour laid over the pixels of `spans` at a constant opacity 0..255:
+// the same as a picture of that colour blended with BlendConstant.
+void BlendColour(QImage& dst, std::span<const TSpan> spans, QRgb colour, int alpha);
 void FillRect(QImage& dst, const QRect& rect, QRgb colour);
 void FillSpans(QImage& dst, std::span<const TSpan> spans, QRgb colour);
 // An outline `width` pixels wide along the inside of `rect`.

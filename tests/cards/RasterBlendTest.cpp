@@ -3,6 +3,8 @@
 // of the channel range.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "cards/Raster.h"
 
 namespace {
@@ -57,6 +59,27 @@ TEST(RasterBlendTest, EveryChannelFollowsTheOneChannelRule) {
                        Constant(qBlue(d), qBlue(s), alpha)))
             << alpha << " at " << x << "," << y;
       }
+    }
+  }
+}
+
+// The glow's band is blended as its one colour, over spans that may reach
+// past the picture's edges.
+TEST(RasterBlendTest, AColourOverSpansEqualsAPictureOfThatColourBlended) {
+  const QImage destination = AllPairings(255).Destination;
+  const int w = destination.width(), h = destination.height();
+  const std::vector<Raster::TSpan> spans = {
+      {-1, 0, w}, {0, 0, w},   {1, -5, 3},  {2, w - 2, w + 10}, {3, 4, 4},
+      {4, 7, 2},  {5, 10, 20}, {5, 30, 31}, {h - 1, 0, 1},      {h, 0, w}};
+  for (const QRgb colour : {0xffffff00u, 0xff000000u, 0xffffffffu, 0xff80c080u}) {
+    QImage picture(destination.size(), QImage::Format_RGB32);
+    picture.fill(colour);
+    for (const int alpha : Alphas) {
+      QImage expected = destination.copy();
+      Raster::BlendConstant(expected, QPoint(), picture, alpha, spans);
+      QImage blended = destination.copy();
+      Raster::BlendColour(blended, spans, colour, alpha);
+      EXPECT_EQ(blended, expected) << std::hex << colour << std::dec << " at " << alpha;
     }
   }
 }
