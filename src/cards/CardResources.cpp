@@ -39,9 +39,15 @@ QImage DrawMask(const TCardMetrics& card) {
   const QSize size = card.DeviceSize;
   QImage mask(size, QImage::Format_Mono);
   mask.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  for (int y = 0; y < size.height(); ++y)
-    for (int x = 0; x < size.width(); ++x)
-      mask.setPixel(x, y, outline.IsOutside(x, y) ? 1 : 0);
+  // White (1) outside the card, black (0) on it, a row's card pixels being
+  // one run; the bits are written directly, most significant first.
+  mask.fill(1);
+  for (int y = 0; y < size.height(); ++y) {
+    uchar* bits = mask.scanLine(y);
+    const auto [from, to] = outline.Inside(y);
+    for (int x = std::max(from, 0); x < std::min(to, size.width()); ++x)
+      bits[x >> 3] &= static_cast<uchar>(~(0x80u >> (x & 7)));
+  }
   return mask;
 }
 
@@ -165,19 +171,26 @@ std::shared_ptr<const TCardRuns> MakeRuns(const TPictureSet& set) {
   runs->Card = Raster::TMaskRuns(set.Mask);
   const QRect card(QPoint(m.DeviceShadowMargin.width(), m.DeviceShadowMargin.height()),
                    set.Mask.size());
+  // Row pointers and plain comparisons: the tests run for every pixel.
   const QImage maskBytes = set.Mask.convertToFormat(QImage::Format_Indexed8);
+  const uchar* mask = maskBytes.constBits();
+  const qsizetype maskStride = maskBytes.bytesPerLine();
+  const uchar* shadow = set.Shadow.constBits();
+  const qsizetype shadowStride = set.Shadow.bytesPerLine();
+  const auto within = [](const QRect& r, int x, int y) {
+    return x >= r.left() && x <= r.right() && y >= r.top() && y <= r.bottom();
+  };
   runs->Shadow = Raster::TMaskRuns(set.Shadow.size(), [&](int x, int y) {
     const bool underCard =
-        card.contains(x, y) && maskBytes.constScanLine(y - card.y())[x - card.x()] == 0;
-    const auto* shadow = reinterpret_cast<const QRgb*>(set.Shadow.constScanLine(y));
-    return !underCard && qAlpha(shadow[x]) != 0;
+        within(card, x, y) && mask[(y - card.y()) * maskStride + (x - card.x())] == 0;
+    return !underCard && qAlpha(reinterpret_cast<const QRgb*>(shadow + y * shadowStride)[x]) != 0;
   });
   const int line = m.DeviceFrame;
   const QRect frame =
       QRect(QPoint(m.DeviceGlowMargin.width(), m.DeviceGlowMargin.height()), m.DeviceSize)
           .adjusted(-line, -line, line, line);
   runs->Glow =
-      Raster::TMaskRuns(set.Glow.size(), [&frame](int x, int y) { return !frame.contains(x, y); });
+      Raster::TMaskRuns(set.Glow.size(), [&](int x, int y) { return !within(frame, x, y); });
   return runs;
 }
 

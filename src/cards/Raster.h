@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QRect>
-#include <functional>
+#include <algorithm>
 #include <span>
 #include <vector>
 
@@ -18,8 +18,9 @@ class TMaskRuns {
  public:
   TMaskRuns() = default;
   explicit TMaskRuns(const QImage& mask);
-  // The pixels of a picture of `size` for which `marked` holds.
-  TMaskRuns(QSize size, const std::function<bool(int x, int y)>& marked);
+  // The pixels of a picture of `size` for which `marked(x, y)` holds.
+  template <typename Marked>
+  TMaskRuns(QSize size, Marked marked);
 
   QSize Size() const { return FSize; }
   struct TRun {
@@ -34,6 +35,28 @@ class TMaskRuns {
   std::vector<int> FRowStart;
   std::vector<TRun> FRuns;
 };
+
+// A picture's runs are found once per card size; the test for each pixel is
+// inlined, as a picture at a large size has a few hundred thousand pixels.
+template <typename Marked>
+TMaskRuns::TMaskRuns(QSize size, Marked marked) : FSize(size) {
+  FRowStart.reserve(static_cast<size_t>(std::max(size.height(), 0)) + 1);
+  for (int y = 0; y < size.height(); ++y) {
+    FRowStart.push_back(static_cast<int>(FRuns.size()));
+    int x = 0;
+    while (x < size.width()) {
+      if (!marked(x, y)) {
+        ++x;
+        continue;
+      }
+      const int begin = x;
+      while (x < size.width() && marked(x, y))
+        ++x;
+      FRuns.push_back({begin, x});
+    }
+  }
+  FRowStart.push_back(static_cast<int>(FRuns.size()));
+}
 
 // Pixels [Begin, End) of row Y of a picture.
 struct TSpan {
