@@ -56,16 +56,32 @@ TEST_F(FitCardsTest, OnAtStartAndByFactoryDefaultsOffSavedAndRestored) {
   EXPECT_FALSE(Form.FitCardsMnu->isChecked() || Engine().FitCards());
 }
 
-// Dragged larger in many steps, the window lays the table out and draws its
-// cards once, for the size it settles at; then a deal and a drag at scale 2
-// end where the layout puts them.
+// Counts the paints of a widget.
+class TPaintCount : public QObject {
+ public:
+  int Paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    Paints += event->type() == QEvent::Paint;
+    return false;
+  }
+};
+
+// Dragged larger in many steps, the window lays the table out, draws its
+// cards and paints it once, for the size it settles at; then a deal and a
+// drag at scale 2 end where the layout puts them.
 TEST_F(FitCardsTest, ResizedOnceSettledThenPlayedAtScaleTwo) {
   const int loads = Engine().Deck().PictureLoads();
   const QSize table(1602 + 150, 944);
+  TPaintCount count;
+  Form.Image1->installEventFilter(&count);
   for (int step = 5; step >= 0; --step)
     Form.resize(Form.size() - Form.Image1->size() + table - QSize(step * 90, step * 50));
   QApplication::processEvents();
   ASSERT_EQ(Engine().WindowSize(), table);
+  EXPECT_EQ(count.Paints, 1);
+  Form.Image1->removeEventFilter(&count);
   // Painted from the table's state at the scale it was laid out for.
   EXPECT_EQ(ShownTable(), Engine().PaintedInFull());
   EXPECT_EQ(Engine().Deck().PictureLoads(), loads + 1);

@@ -129,6 +129,13 @@ void TForm1::MakeTable() {
     else
       FitTableToWindow();
   };
+  // A resize is followed by a paint of the window: the table is laid out
+  // for its new size as that paint starts, so that it is painted once, at
+  // that size, and not first as it was.
+  Image1->OnBeforePaint = [this] {
+    if (FTableResize->isActive())
+      FitTableToWindow();
+  };
   Image1->OnPixelRatio = [this](double ratio) {
     if (FEngine != nullptr)
       ApplyPixelRatio(ratio);

@@ -75,7 +75,7 @@ void TTableImage::ShowChanged(const QRegion& changed) {
   FAnnouncer->Update();
   FSinceShown.start();
   if (FScale == 1.0 && devicePixelRatioF() == std::floor(devicePixelRatioF())) {
-    repaint(changed);
+    Show(changed);
     return;
   }
   // At a fractional ratio or scale the screen may round the edges of a
@@ -84,10 +84,24 @@ void TTableImage::ShowChanged(const QRegion& changed) {
   QRegion grown;
   for (const QRect& area : changed)
     grown += WindowArea(area).adjusted(-1, -1, 1, 1);
-  repaint(grown);
+  Show(grown);
+}
+
+// A change made as a paint starts is painted by it where it lies within the
+// paint's region; only what lies outside waits for a paint of its own.
+void TTableImage::Show(const QRegion& changed) {
+  if (!FPainting) {
+    repaint(changed);
+    return;
+  }
+  const QRegion outside = changed - *FPainting;
+  if (!outside.isEmpty())
+    update(outside);
 }
 
 bool TTableImage::FrameDue() {
+  if (FPainting)
+    return true;
   const qint64 refresh = RefreshNs();
   const qint64 since = FSinceShown.isValid() ? FSinceShown.nsecsElapsed() : refresh;
   if (since >= refresh)
@@ -122,6 +136,10 @@ void TTableImage::CheckPixelRatio() {
 }
 
 void TTableImage::paintEvent(QPaintEvent* event) {
+  if (OnBeforePaint) {
+    const QScopedValueRollback<std::optional<QRegion>> painting(FPainting, event->region());
+    OnBeforePaint();
+  }
   QPainter painter(this);
   // The picture holds the screen's pixels, whatever table pixels it shows.
   const TPixelScale scale(devicePixelRatioF());

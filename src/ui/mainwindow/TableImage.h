@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QImage;
 class QKeyEvent;
@@ -60,6 +61,8 @@ class TTableImage : public QWidget {
   TPointHandler OnMouseUp;
   std::function<void(QSize)> OnResize;
   std::function<void(double)> OnPixelRatio;
+  // Called as a paint starts, before any pixel is painted.
+  std::function<void()> OnBeforePaint;
   // A key pressed while the table has the focus; true when it was used.
   std::function<bool(const QKeyEvent& event)> OnKeyPress;
   // The table got (true) or lost the keyboard focus.
@@ -76,6 +79,7 @@ class TTableImage : public QWidget {
   void focusOutEvent(QFocusEvent* event) override;
 
  private:
+  void Show(const QRegion& changed);
   void PaintFromTable(QPainter& painter, const QRect& pixels) const;
   qint64 RefreshNs() const;
 
@@ -87,4 +91,6 @@ class TTableImage : public QWidget {
   QElapsedTimer FSinceShown;
   QTimer FFrameTimer;
   bool FInPointerMove = false;
+  // Set while OnBeforePaint runs: the region the paint is about to paint.
+  std::optional<QRegion> FPainting;
 };
