@@ -29,10 +29,6 @@ QRect ClippedArea(const QImage& dst, QPoint at, QSize srcSize) {
           static_cast<int>(bottom - top)};
 }
 
-QRgb* DstRow(QImage& dst, int y) {
-  return reinterpret_cast<QRgb*>(dst.scanLine(y));
-}
-
 // Row access without a sharing check per row: the copies below run for every
 // card of every redraw.
 class TRows {
@@ -45,6 +41,7 @@ class TRows {
   qsizetype FStride;
 };
 
+// The same for reading a picture.
 class TConstRows {
  public:
   explicit TConstRows(const QImage& image)
@@ -55,10 +52,6 @@ class TConstRows {
   const uchar* FBits;
   qsizetype FStride;
 };
-
-const QRgb* SrcRow(const QImage& src, int y) {
-  return reinterpret_cast<const QRgb*>(src.constScanLine(y));
-}
 
 // The spans of the table's layers are short pieces of rows far apart in
 // memory: each is asked for a few spans before it is needed, so that the
@@ -81,10 +74,11 @@ void ForSpans(QImage& dst, QPoint at, const QImage& src, const TMaskRuns* runs, 
   if (area.isEmpty())
     return;
   const TRows rows(dst);
+  const TConstRows srcRows(src);
   for (int y = area.top(); y <= area.bottom(); ++y) {
     const int sy = y - at.y();
     QRgb* out = rows[y];
-    const QRgb* in = SrcRow(src, sy);
+    const QRgb* in = srcRows[sy];
     const auto clipped = [&](int begin, int end) {
       const int left = std::max(begin + at.x(), area.left());
       const int right = std::min(end + at.x(), area.right() + 1);
@@ -270,8 +264,9 @@ void FillRect(QImage& dst, const QRect& rect, QRgb colour) {
     return;
   const QRect area = rect.intersected(dst.rect());
   const QRgb opaque = colour | 0xff000000u;
+  const TRows rows(dst);
   for (int y = area.top(); y <= area.bottom(); ++y)
-    std::fill_n(DstRow(dst, y) + area.left(), area.width(), opaque);
+    std::fill_n(rows[y] + area.left(), area.width(), opaque);
 }
 
 void FillSpans(QImage& dst, std::span<const TSpan> spans, QRgb colour) {
